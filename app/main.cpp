@@ -1,0 +1,31 @@
+#include "Clock.h"
+#include "Context.h"
+#include "DataFolder.h"
+#include "Startup.h"
+#include "mainwindow/Form1.h"
+#include "platform/linux/LinuxPlatform.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <unistd.h>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Morvane"));
+    startup::installJapanese(app);
+    startup::registerFontSubstitutions();
+
+    LinuxPlatform platform;
+    SystemClock clock;
+    const DataFolder data(QApplication::applicationDirPath());
+    // Every exit ends the process at once; all settings were saved when they changed.
+    Context context(platform, clock, data, [] {
+        std::fflush(nullptr);
+        _exit(0);
+    });
+
+    Form1 form1(context);
+    form1.Form_Load();
+    return app.exec();
+}

@@ -1,0 +1,181 @@
+#include "AlarmPage.h"
+
+#include "AlarmTable.h"
+#include "Context.h"
+#include "Dialogs.h"
+#include "Form2.h"
+#include "Pictures.h"
+#include "RecordFormat.h"
+#include "Twips.h"
+#include "WrapButton.h"
+#include "platform/Platform.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalBlocker>
+
+namespace {
+
+const QString SoundDialogTitle = QStringLiteral("サウンド設定");
+const QString SoundFilter = QStringLiteral("ＷＡＶＥサウンド(*.wav)|*.wav");
+const QString ImportTitle = QStringLiteral("アラーム設定　インポート");
+const QString ImportFilter = QStringLiteral(
+    "クロノートファイル (alarmset.kvt)|alarmset.kvt|モルベーンファイル (alarmset.kvi)|alarmset.kvi");
+const QString NoSoundMessage = QStringLiteral("サウンドが設定されていません。");
+const QString SaveQuestion =
+    QStringLiteral("よろしいですか？\nデータを変更した場合、元のデータを上書きします。");
+const QString SavedMessage = QStringLiteral("保存が終了しました。");
+constexpr int PlayIconWidth = 27;
+constexpr int PlayIconHeight = 16;
+constexpr int FontPixels = 12;
+
+template <typename T> T* place(T* widget, const char* name, const QRect& geometry)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+} // namespace
+
+AlarmPage::AlarmPage(Form2& form2, QWidget* parent)
+    : Page(QStringLiteral("Picture4"), Page::TopTwips, parent)
+    , form2_(form2)
+{
+    QFont pageFont = font();
+    pageFont.setPixelSize(FontPixels);
+    setFont(pageFont);
+    createControls();
+    connectControls();
+}
+
+void AlarmPage::createControls()
+{
+    using twips::rect;
+    Label43 = place(new QLabel(QStringLiteral("時間帯 (24時間)"), this), "Label43", rect(135, 120, 1350, 180));
+    List = place(new QListWidget(this), "List", rect(135, 360, 1920, 2580));
+    Label39 = place(new QLabel(QStringLiteral("サウンドのパス"), this), "Label39", rect(2160, 120, 1260, 180));
+    Com = place(new QListWidget(this), "Com", rect(2040, 360, 4095, 2580));
+    Command8 = place(new WrapButton(QStringLiteral("サウンド設定"), this), "Command8", rect(1440, 3120, 1335, 375));
+    Command11 = place(new WrapButton(alarmtable::NoSound, this), "Command11", rect(1440, 3600, 1335, 375));
+    Label32 = place(new QLabel(QStringLiteral("サウンドテスト"), this), "Label32", rect(120, 3360, 1260, 180));
+    Command10 = place(new QPushButton(this), "Command10", rect(255, 3600, 480, 320));
+    Command9 = place(new QPushButton(this), "Command9", rect(735, 3600, 480, 320));
+    Command7 = place(new WrapButton(QStringLiteral("アラーム設定のインポート"), this), "Command7",
+                     rect(2880, 3240, 1455, 495));
+    Command12 = place(new WrapButton(QStringLiteral("サウンド設定の保存"), this), "Command12",
+                      rect(4440, 3240, 1320, 495));
+    for (auto [button, picture, name] : {std::tuple{Command10, "Play", "再生"}, std::tuple{Command9, "Stop", "停止"}}) {
+        button->setIcon(pictures::icon(QString::fromLatin1(picture)));
+        button->setIconSize({PlayIconWidth, PlayIconHeight});
+        button->setToolTip(QString::fromUtf8(name));
+        button->setAccessibleName(QString::fromUtf8(name));
+    }
+    Com->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+void AlarmPage::connectControls()
+{
+    // Every change of the selection counts as a pick, also one the program makes.
+    connect(Com, &QListWidget::currentRowChanged, this, &AlarmPage::Com_Click);
+    connect(List, &QListWidget::currentRowChanged, this, &AlarmPage::List_Click);
+    connect(Command8, &QPushButton::clicked, this, &AlarmPage::Command8_Click);
+    connect(Command11, &QPushButton::clicked, this, &AlarmPage::Command11_Click);
+    connect(Command10, &QPushButton::clicked, this, &AlarmPage::Command10_Click);
+    connect(Command9, &QPushButton::clicked, this, &AlarmPage::Command9_Click);
+    connect(Command12, &QPushButton::clicked, this, &AlarmPage::Command12_Click);
+    connect(Command7, &QPushButton::clicked, this, &AlarmPage::Command7_Click);
+}
+
+void AlarmPage::loadTable()
+{
+    const QStringList table =
+        form2_.context().load<QStringList>(datafile::Alarms, alarmtable::parse);
+    const QSignalBlocker blockCom(Com);
+    const QSignalBlocker blockList(List);
+    Com->addItems(table);
+    for (int slot = 0; slot < alarmtable::SlotCount; ++slot)
+        List->addItem(alarmtable::slotLabel(slot));
+    Com->setCurrentRow(-1);
+    List->setCurrentRow(-1);
+}
+
+QStringList AlarmPage::entries() const
+{
+    QStringList table;
+    for (int i = 0; i < Com->count(); ++i)
+        table << Com->item(i)->text();
+    return table;
+}
+
+void AlarmPage::Com_Click()
+{
+    List->setCurrentRow(Com->currentRow());
+    form2_.AlmNo = qint16(List->currentRow());
+}
+
+void AlarmPage::List_Click()
+{
+    Com->setCurrentRow(List->currentRow());
+    form2_.AlmNo = qint16(List->currentRow());
+}
+
+void AlarmPage::Command8_Click()
+{
+    const std::optional<QString> path = dialogs::openFile(this, SoundDialogTitle, SoundFilter);
+    if (!path || !Com->item(form2_.AlmNo))
+        return;
+    const QString problem = record::textProblem(*path);
+    if (!problem.isEmpty()) {
+        dialogs::message(this, problem, dialogs::Style::OkExclamation);
+        return;
+    }
+    Com->item(form2_.AlmNo)->setText(*path);
+}
+
+void AlarmPage::Command11_Click()
+{
+    if (QListWidgetItem* item = Com->item(form2_.AlmNo))
+        item->setText(alarmtable::NoSound);
+}
+
+void AlarmPage::Command10_Click()
+{
+    const QString sound = Com->currentItem() ? Com->currentItem()->text() : QString();
+    if (sound == alarmtable::NoSound)
+        dialogs::message(this, NoSoundMessage);
+    else
+        form2_.context().platform.playSound(sound);
+}
+
+void AlarmPage::Command9_Click() { form2_.context().platform.stopSound(); }
+
+void AlarmPage::Command12_Click()
+{
+    if (dialogs::message(this, SaveQuestion, dialogs::Style::YesNoStop) != dialogs::Answer::Yes)
+        return;
+    const bool wasVisible = form2_.isVisible();
+    form2_.hide();
+    for (int slot = 0; slot < alarmtable::SlotCount; ++slot)
+        Com->setCurrentRow(slot);
+    QString problem;
+    const auto bytes = alarmtable::write(entries(), &problem);
+    const bool saved = form2_.context().save(datafile::Alarms, bytes, problem);
+    if (wasVisible)
+        form2_.show();
+    if (saved)
+        dialogs::message(this, SavedMessage);
+}
+
+void AlarmPage::Command7_Click()
+{
+    const std::optional<QString> path = dialogs::openFile(this, ImportTitle, ImportFilter);
+    if (!path)
+        return;
+    const QStringList table = alarmtable::import(datafile::readBytes(*path));
+    // The import leaves the slot picked and AlmNo as they were.
+    const QSignalBlocker block(Com);
+    Com->clear();
+    Com->addItems(table);
+    Com->setCurrentRow(-1);
+}

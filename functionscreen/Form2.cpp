@@ -1,0 +1,242 @@
+#include "Form2.h"
+
+#include "AlarmPage.h"
+#include "ClickableLabel.h"
+#include "Context.h"
+#include "DrivesPage.h"
+#include "PageButton.h"
+#include "Pictures.h"
+#include "ProductPage.h"
+#include "SearchPage.h"
+#include "SettingsFiles.h"
+#include "SettingsPage.h"
+#include "SystemPage.h"
+#include "Twips.h"
+#include "WallpaperPage.h"
+#include "mainwindow/Form1.h"
+#include "mainwindow/SizeModes.h"
+#include "platform/Platform.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+
+const QString Caption = QStringLiteral("機能画面");
+constexpr int WidthTwips = 6510;
+constexpr int HeightTwips = 5190;
+constexpr int TimerMs = 500;
+constexpr int ButtonWidthTwips = 620;
+constexpr int ButtonHeightTwips = 590;
+const QString ResolutionFormat = QStringLiteral("%1×%2  ピクセル");
+
+struct ButtonSpec {
+    const char* name;
+    int left;
+    const char* caption;
+    const char* icon;
+    std::optional<Form2::Page> page;
+};
+
+const ButtonSpec Buttons[] = {
+    {"Command37", 360, "機能画面を閉じる", "PageClose", std::nullopt},
+    {"Command29", 1080, "システム", "PageSystem", Form2::Page::System},
+    {"Command30", 1800, "ドライブ", "PageDrives", Form2::Page::Drives},
+    {"Command33", 2520, "壁紙・解像度", "PageWallpaper", Form2::Page::Wallpaper},
+    {"Command31", 3240, "アラーム設定", "PageAlarm", Form2::Page::Alarm},
+    {"Command26", 3960, "ファイル検索", "PageSearch", Form2::Page::Search},
+    {"Command35", 4680, "各種設定", "PageSettings", Form2::Page::Settings},
+    {"Command36", 5400, "製品情報", "PageInfo", Form2::Page::Product},
+};
+
+} // namespace
+
+Form2::Form2(Context& context, Form1& form1)
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
+    , context_(context)
+    , form1_(form1)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(Caption);
+}
+
+Form2::~Form2() = default;
+
+void Form2::Load()
+{
+    if (isLoaded())
+        return;
+    body_ = new QWidget(this);
+    body_->setGeometry(0, 0, twips::px(WidthTwips), twips::px(HeightTwips));
+    createPages();
+    createPageButtons();
+    Timer1 = new QTimer(body_);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
+    body_->show();
+    runLoadSequence();
+}
+
+void Form2::createPages()
+{
+    Picture1 = new SystemPage(*this, body_);
+    Picture2 = new DrivesPage(*this, body_);
+    Picture3 = new WallpaperPage(*this, body_);
+    Picture4 = new AlarmPage(*this, body_);
+    Picture6 = new SearchPage(*this, body_);
+    Picture7 = new SettingsPage(*this, body_);
+    Picture8 = new ProductPage(*this, body_);
+}
+
+void Form2::createPageButtons()
+{
+    QAbstractButton** members[] = {&Command37, &Command29, &Command30, &Command33,
+                               &Command31, &Command26, &Command35, &Command36};
+    for (std::size_t i = 0; i < std::size(Buttons); ++i) {
+        const ButtonSpec& spec = Buttons[i];
+        auto* button = new PageButton(QString::fromLatin1(spec.name), QString::fromUtf8(spec.caption),
+                                      pictures::icon(QString::fromLatin1(spec.icon)), body_);
+        button->setGeometry(twips::rect(spec.left, 0, ButtonWidthTwips, ButtonHeightTwips));
+        *members[i] = button;
+        if (spec.page)
+            connect(button, &QAbstractButton::clicked, this, [this, page = *spec.page] { bringToFront(page); });
+        else
+            connect(button, &QAbstractButton::clicked, this, [this] {
+                Timer1->stop();
+                close();
+            });
+    }
+}
+
+void Form2::runLoadSequence()
+{
+    setFixedSize(twips::size(WidthTwips, HeightTwips));
+    Timer1->start(TimerMs);
+    Picture7->Label47->setText(form1_.Label2->font().family());
+    Picture1->fill();
+    Picture2->fill();
+    Picture7->applyAlarmSwitch();
+    Picture7->applySizeCaption();
+    Picture4->loadTable();
+    Picture7->applyStoredValues();
+    skippingFailure([this] { Picture3->fill(); });
+    skippingFailure([this] { Picture6->fillFileTypes(); });
+    skippingFailure([this] { Picture7->applyStoredLock(); });
+}
+
+template <typename Step> void Form2::skippingFailure(Step step)
+{
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+
+void Form2::Unload()
+{
+    if (!isLoaded())
+        return;
+    Timer1->stop();
+    // The controls may be in the middle of their own click handler.
+    body_->hide();
+    body_->deleteLater();
+    body_ = nullptr;
+    Command37 = Command29 = Command30 = Command33 = Command31 = Command26 = Command35 =
+        Command36 = nullptr;
+    Picture1 = nullptr;
+    Picture2 = nullptr;
+    Picture3 = nullptr;
+    Picture4 = nullptr;
+    Picture6 = nullptr;
+    Picture7 = nullptr;
+    Picture8 = nullptr;
+    Timer1 = nullptr;
+}
+
+void Form2::closeEvent(QCloseEvent* event)
+{
+    Unload();
+    event->accept();
+}
+
+QWidget* Form2::pageWidget(Page page) const
+{
+    switch (page) {
+    case Page::System:
+        return Picture1;
+    case Page::Drives:
+        return Picture2;
+    case Page::Wallpaper:
+        return Picture3;
+    case Page::Alarm:
+        return Picture4;
+    case Page::Search:
+        return Picture6;
+    case Page::Settings:
+        return Picture7;
+    case Page::Product:
+        return Picture8;
+    }
+    return nullptr;
+}
+
+void Form2::bringToFront(Page page) { pageWidget(page)->raise(); }
+
+QWidget* Form2::frontPage() const
+{
+    if (!body_)
+        return nullptr;
+    // Raising a widget moves it to the end of its parent's children.
+    const QObjectList& children = body_->children();
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        if (auto* page = qobject_cast<::Page*>(*it))
+            return page;
+    }
+    return nullptr;
+}
+
+void Form2::showPage()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form2::stSave()
+{
+    const SettingsRecord record{form1_.Iti, Variant::number(Fro), AlmFro,         Rogo,
+                                TTAmPm,     YMD,                  SsVis,          form1_.Aset,
+                                form1_.MemMni};
+    QString problem;
+    const auto bytes = settingsfile::writeSettings(record, &problem);
+    context_.save(datafile::Settings, bytes, problem);
+}
+
+void Form2::FomSiz()
+{
+    const std::optional<int> next = nextSizeMode(form1_.MemMni);
+    if (!next)
+        return;
+    form1_.applySizeMode(*next);
+    if (*next == 2)
+        form1_.Label10->setText(form1_.summaryLine());
+    form1_.MemMni = Variant::number(*next);
+    stSave();
+}
+
+void Form2::Timer1_Timer()
+{
+    if (form1_.Iti.is(0)) {
+        Picture7->Check7->setChecked(false);
+        form1_.Ido->setPixmap(form1_.IdoO);
+    } else if (form1_.Iti.is(1)) {
+        Picture7->Check7->setChecked(true);
+        form1_.Ido->setPixmap(form1_.IdoN);
+    }
+    skippingFailure([this] {
+        const QSize screen = context_.platform.screenSize();
+        Picture3->Label21->setText(ResolutionFormat.arg(screen.width()).arg(screen.height()));
+    });
+}

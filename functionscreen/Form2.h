@@ -1,0 +1,86 @@
+#pragma once
+
+#include "Variant.h"
+
+#include <QString>
+#include <QWidget>
+
+class AlarmPage;
+class Context;
+class DrivesPage;
+class Form1;
+class Page;
+class ProductPage;
+class QTimer;
+class QAbstractButton;
+class SearchPage;
+class SettingsPage;
+class SystemPage;
+class WallpaperPage;
+
+// The function screen: one window with a page per tool. It lives for the whole run;
+// closing it unloads its controls, and its next use loads them again, hidden.
+class Form2 : public QWidget {
+    Q_OBJECT
+public:
+    enum class Page { System, Drives, Wallpaper, Alarm, Search, Settings, Product };
+
+    Form2(Context& context, Form1& form1);
+    ~Form2() override;
+
+    bool isLoaded() const { return body_ != nullptr; }
+    // Creates the controls and runs the load sequence, leaving the window hidden.
+    void Load();
+    // Destroys the controls; the public variables live on.
+    void Unload();
+
+    void bringToFront(Page page);
+    // Shows the window with the page last brought to the front.
+    void showPage();
+    // The page that is seen.
+    QWidget* frontPage() const;
+    QWidget* pageWidget(Page page) const;
+
+    void stSave();
+    void FomSiz();
+    void Timer1_Timer();
+
+    // Public variables: they outlive unloading.
+    qint16 Fro = 0;
+    Variant AlmFro;
+    Variant TTAmPm;
+    QString Rogo;
+    qint16 YMD = 0;
+    qint16 SsVis = 0;
+    qint16 AlmNo = 0;
+
+    // Controls, valid while loaded.
+    QAbstractButton *Command37 = nullptr, *Command29 = nullptr, *Command30 = nullptr,
+                *Command33 = nullptr, *Command31 = nullptr, *Command26 = nullptr,
+                *Command35 = nullptr, *Command36 = nullptr;
+    SystemPage* Picture1 = nullptr;
+    DrivesPage* Picture2 = nullptr;
+    WallpaperPage* Picture3 = nullptr;
+    AlarmPage* Picture4 = nullptr;
+    SearchPage* Picture6 = nullptr;
+    SettingsPage* Picture7 = nullptr;
+    ProductPage* Picture8 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    Form1& form1() const { return form1_; }
+    Context& context() const { return context_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createPages();
+    void createPageButtons();
+    void runLoadSequence();
+    // From here on a failing step of the load is skipped.
+    template <typename Step> void skippingFailure(Step step);
+
+    Context& context_;
+    Form1& form1_;
+    QWidget* body_ = nullptr;
+};

@@ -1,0 +1,264 @@
+#include "Form1.h"
+
+#include "ClickableLabel.h"
+#include "Colours.h"
+#include "Context.h"
+#include "DataFolder.h"
+#include "Dialogs.h"
+#include "Form3.h"
+#include "launcher/Form6.h"
+#include "Patterns.h"
+#include "Pictures.h"
+#include "RecordFormat.h"
+#include "SizeModes.h"
+#include "Twips.h"
+#include "functionscreen/Form2.h"
+#include "functionscreen/SettingsPage.h"
+#include "platform/Platform.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QProgressBar>
+#include <QTimer>
+
+namespace {
+
+const QString LogoOn = QStringLiteral("on");
+const QString SecondCopyMessage = QStringLiteral("モルベーンはすでに開かれています。");
+constexpr int TickMs = 250;
+
+struct LabelSpec {
+    QLabel* Form1::*member;
+    const char* name;
+    QRect twips;
+    const char* text;
+};
+
+} // namespace
+
+Form1::Form1(Context& context, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint)
+    , context_(context)
+    , form2_(new Form2(context, *this))
+    , form6_(new Form6(this))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(appinfo::Title);
+    setAttribute(Qt::WA_QuitOnClose);
+    createControls();
+    createMenu();
+    connectControls();
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(TickMs);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+}
+
+Form1::~Form1() { delete form2_; }
+
+Form2& Form1::F2()
+{
+    if (!form2_->isLoaded())
+        form2_->Load();
+    return *form2_;
+}
+
+bool Form1::form2Loaded() const { return form2_->isLoaded(); }
+
+void Form1::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(0x0d, 0x1b, 0x3a));
+    painter.drawPixmap(0, 0, background_);
+}
+
+void Form1::Form_Load()
+{
+    context_.holdNotices();
+    readSettings();
+    showLogo();
+    readPosition();
+    Label10->setText(MemMni.is(2) ? summaryLine() : QString());
+    applySizeMode(MemMni.kind() == Variant::Kind::Empty ? -1 : int(MemMni.toNumber()));
+    applyLockAtLoad();
+    MemCheck();
+    applyAlwaysOnTop();
+    if (SsVis1 == 0 || SsVis1 == 1)
+        F2().Picture7->Check6->setChecked(SsVis1 == 1);
+    applyAlarmState();
+    readFont();
+    F2().Picture7->Label47->setText(Label2->font().family());
+    firstDisplay();
+    almGuard_ = 1;
+    almRaise_ = 0;
+    applyCheckBoxesAtLoad();
+    context_.releaseNotices();
+    show();
+    refuseSecondCopy();
+    Timer1->start();
+}
+
+void Form1::readSettings()
+{
+    const SettingsRecord st = context_.load<SettingsRecord>(datafile::Settings, settingsfile::parseSettings);
+    Ichi = st.iti;
+    Front1 = st.front;
+    AlmFront = st.almFro;
+    KRogo = st.rogo;
+    TAmPm = st.tAmPm;
+    YMD1 = st.ymd;
+    SsVis1 = st.ssVis;
+    Aset1 = qint16(st.aset.toNumber());
+    MemMni1 = qint16(st.memMni.toNumber());
+
+    Iti = Ichi;
+    form2_->Fro = qint16(Front1.toNumber());
+    Front = Front1;
+    form2_->AlmFro = AlmFront;
+    form2_->Rogo = KRogo;
+    form2_->TTAmPm = TAmPm;
+    form2_->YMD = YMD1;
+    form2_->SsVis = SsVis1;
+    Aset = Variant::number(Aset1);
+    MemMni = Variant::number(MemMni1);
+}
+
+void Form1::showLogo()
+{
+    if (KRogo != LogoOn)
+        return;
+    form3_ = new Form3();
+    form3_->showAndPaint();
+    form3_->Unload();
+    delete form3_;
+    form3_ = nullptr;
+}
+
+void Form1::readPosition()
+{
+    const PositionRecord position =
+        context_.load<PositionRecord>(datafile::Position, settingsfile::parsePosition);
+    // A position off the screen is kept: the user may have a screen there again.
+    move(twips::px(position.left), twips::px(position.top));
+}
+
+void Form1::applySizeMode(int mode)
+{
+    const std::optional<SizeMode> row = sizeModeOf(Variant::number(mode));
+    if (!row)
+        return;
+    background_ = this->*(row->background);
+    GLMS->setPixmap(this->*(row->face));
+    GLMSa->setPixmap(this->*(row->face));
+    GLMSa->setVisible(row->glmsaVisible);
+    setFixedSize(twips::size(row->widthTwips, row->heightTwips));
+    F2().Picture7->Command23->setText(row->caption);
+    if (mode != 2)
+        Label10->clear();
+    update();
+}
+
+void Form1::applyLockPicture() { Ido->setPixmap(Iti.is(1) ? IdoN : IdoO); }
+
+void Form1::applyLockAtLoad()
+{
+    if (Iti.is(0)) {
+        Ido->setPixmap(IdoO);
+    } else if (Iti.is(1)) {
+        Ido->setPixmap(IdoN);
+    } else if (Iti.toNumber() > 1) {
+        Iti = Variant::number(1);
+        Ido->setPixmap(IdoN);
+        F2().stSave();
+    }
+}
+
+void Form1::applyAlwaysOnTop()
+{
+    if (Front.is(1)) {
+        context_.platform.setTopmost(this, true);
+        F2().Picture7->Check3->setChecked(true);
+    } else if (Front.is(0)) {
+        context_.platform.setTopmost(this, false);
+        F2().Picture7->Check3->setChecked(false);
+    }
+}
+
+void Form1::applyAlarmState()
+{
+    if (Aset.is(1)) {
+        Image4->setPixmap(A_On);
+        F2().Picture7->Command20->setText(SettingsPage::AlarmOffCaption);
+    } else if (Aset.is(0)) {
+        Image4->setPixmap(A_Off);
+        F2().Picture7->Command20->setText(SettingsPage::AlarmOnCaption);
+    }
+}
+
+void Form1::readFont()
+{
+    const FontRecord fot = context_.load<FontRecord>(datafile::Font, settingsfile::parseFont);
+    for (QLabel* label : {Label2, Label3, Label17}) {
+        QFont font = label->font();
+        font.setFamily(fot.name);
+        font.setBold(fot.bold);
+        if (fot.italic == record::TrueText || fot.italic == record::FalseText)
+            font.setItalic(fot.italic == record::TrueText);
+        label->setFont(font);
+    }
+    for (QLabel* label : {Label2, Label3, Label17, tAM, tPM})
+        colours::setText(label, colours::fromStored(fot.colour));
+}
+
+void Form1::firstDisplay()
+{
+    const QDateTime now = context_.clock.now();
+    Label1->setText(patterns::hmmAmPm(now.time()));
+    setTimeAndLamps(Qt::white);
+    Label3->setText(patterns::ss(context_.clock.now().time()));
+    showDate();
+}
+
+void Form1::applyCheckBoxesAtLoad()
+{
+    SettingsPage& page = *F2().Picture7;
+    if (AlmFront.is(0) || AlmFront.is(1))
+        page.Check2->setChecked(AlmFront.is(1));
+    if (KRogo == LogoOn || KRogo == SettingsPage::LogoOff)
+        page.Check1->setChecked(KRogo == LogoOn);
+    if (TAmPm.is(12) || TAmPm.is(24))
+        page.Check4->setChecked(TAmPm.is(12));
+}
+
+void Form1::refuseSecondCopy()
+{
+    if (context_.platform.claimSingleInstance(context_.data.folder()))
+        return;
+    dialogs::message(this, SecondCopyMessage, dialogs::Style::OkExclamation);
+    endProgram();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    endProgram();
+}
+
+void Form1::endProgram()
+{
+    context_.platform.stopSound();
+    writePosition();
+    context_.endProgram();
+}
+
+void Form1::writePosition()
+{
+    const PositionRecord position{float(x() * twips::PerPixel), float(y() * twips::PerPixel)};
+    QString problem;
+    const auto bytes = settingsfile::writePosition(position, &problem);
+    context_.save(datafile::Position, bytes, problem);
+}

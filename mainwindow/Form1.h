@@ -1,0 +1,116 @@
+#pragma once
+
+#include "SettingsFiles.h"
+#include "functionscreen/Form2.h"
+#include "Variant.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+class Context;
+class Form3;
+class Form6;
+class ClickableLabel;
+class QLabel;
+class QMenu;
+class QAction;
+class QProgressBar;
+class QTimer;
+class QColor;
+class QDateTime;
+
+// The clock window: a small borderless panel with the time, the date, the memory meter
+// and the alarm lamp, driven by one 250 ms tick.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(Context& context, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The start-up pass: reads the settings, applies them and shows the window.
+    void Form_Load();
+
+    // The function screen, loaded (hidden) first when it is not.
+    Form2& F2();
+    bool form2Loaded() const;
+
+    void Timer1_Timer();
+    void MemCheck();
+    void AlmHantei();
+    // The one-line summary of the narrow size mode.
+    QString summaryLine() const;
+    // The window's look in size mode 0, 1 or 2: background, size-button faces, size.
+    void applySizeMode(int mode);
+    void applyLockPicture();
+    // Ends the program the way all three exits do.
+    void endProgram();
+    void writePosition();
+
+    // Settings of the window (the read copies are kept as the file gave them).
+    Variant Iti, Ichi, Front, Front1, AlmFront, TAmPm, Aset, MemMni;
+    QString KRogo;
+    qint16 YMD1 = 0, SsVis1 = 0, Aset1 = 0, MemMni1 = 0;
+
+    // Controls, named as the design names them.
+    ClickableLabel* Label10;
+    QLabel *Label17, *Label3, *Label2, *tAM, *tPM;
+    QLabel *Label1, *Label4, *Label12; // hidden working values of the tick
+    QLabel *Label15, *Label8, *Label16, *Label7, *Label6, *Label9;
+    QProgressBar* PB;
+    ClickableLabel *Image1, *Ido, *Image3, *GLMS, *Image2, *Image5, *GLMSa, *Image7, *Image4;
+    QTimer* Timer1;
+    QMenu* pMenu;
+    QAction *kvSys, *kvDriv, *kvBmp, *kvWav, *kvDir, *kvSet, *kvVer, *kvLunc, *kvEnd;
+    // Pictures lent to other controls.
+    QPixmap IdoN, IdoO, A_On, A_Off, DaiS, DaiL, DaiSS, GS, GM, GL;
+
+    Form6* form6() const { return form6_; }
+    Form3* form3() const { return form3_; }
+    Context& context() const { return context_; }
+
+    // The alarm's private state: the guard allows one firing per slot.
+    qint16 almGuard() const { return almGuard_; }
+    int almRaise() const { return almRaise_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void createControls();
+    void createMenu();
+    void connectControls();
+    void readSettings();
+    void showLogo();
+    void readPosition();
+    void applyLockAtLoad();
+    void applyAlwaysOnTop();
+    void applyAlarmState();
+    void readFont();
+    void firstDisplay();
+    void applyCheckBoxesAtLoad();
+    void refuseSecondCopy();
+    void openPage(Form2::Page page);
+    void openLauncher();
+    void Ido_Click();
+    void sizeButton_Click();
+    void Label10_MouseDown(QMouseEvent* event);
+    void Label10_MouseMove(QMouseEvent* event);
+    void Label10_MouseUp(QMouseEvent* event);
+    // Label17 and the AM/PM lamps by the clock mode; a lit lamp takes litColour.
+    void setTimeAndLamps(const QColor& litColour);
+    void showDate();
+
+    Context& context_;
+    Form2* form2_;
+    Form3* form3_ = nullptr;
+    Form6* form6_;
+    QPixmap background_;
+    qint16 almGuard_ = 1;
+    int almRaise_ = 0;
+    QPoint dragOffset_;
+    bool manualDrag_ = false;
+    bool systemMove_ = false;
+    QTimer* systemMoveSettled_ = nullptr;
+};

@@ -1,0 +1,103 @@
+// The clock window's buttons, popup menu, lock and dragging.
+#include "ClickableLabel.h"
+#include "Context.h"
+#include "Form1.h"
+#include "launcher/Form6.h"
+#include "functionscreen/Form2.h"
+#include "platform/Platform.h"
+
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace {
+// A move by the window system ends without a mouse release reaching us; the position is
+// written once the window has rested this long.
+constexpr int SystemMoveSettleMs = 400;
+} // namespace
+
+void Form1::connectControls()
+{
+    connect(Image1, &ClickableLabel::clicked, this, [this] { pMenu->popup(QCursor::pos()); });
+    connect(Image7, &ClickableLabel::clicked, this, [this] { pMenu->popup(QCursor::pos()); });
+    connect(Ido, &ClickableLabel::clicked, this, &Form1::Ido_Click);
+    connect(Image3, &ClickableLabel::clicked, this, &Form1::openLauncher);
+    connect(GLMS, &ClickableLabel::clicked, this, &Form1::sizeButton_Click);
+    connect(GLMSa, &ClickableLabel::clicked, this, &Form1::sizeButton_Click);
+    connect(Image2, &ClickableLabel::clicked, this, &Form1::endProgram);
+    connect(Image5, &ClickableLabel::clicked, this, [this] { openPage(Form2::Page::Settings); });
+    connect(kvSys, &QAction::triggered, this, [this] { openPage(Form2::Page::System); });
+    connect(kvDriv, &QAction::triggered, this, [this] { openPage(Form2::Page::Drives); });
+    connect(kvBmp, &QAction::triggered, this, [this] { openPage(Form2::Page::Wallpaper); });
+    connect(kvWav, &QAction::triggered, this, [this] { openPage(Form2::Page::Alarm); });
+    connect(kvDir, &QAction::triggered, this, [this] { openPage(Form2::Page::Search); });
+    connect(kvSet, &QAction::triggered, this, [this] { openPage(Form2::Page::Settings); });
+    connect(kvVer, &QAction::triggered, this, [this] { openPage(Form2::Page::Product); });
+    connect(kvLunc, &QAction::triggered, this, &Form1::openLauncher);
+    connect(kvEnd, &QAction::triggered, this, &Form1::endProgram);
+    connect(Label10, &ClickableLabel::pressed, this, &Form1::Label10_MouseDown);
+    connect(Label10, &ClickableLabel::moved, this, &Form1::Label10_MouseMove);
+    connect(Label10, &ClickableLabel::released, this, &Form1::Label10_MouseUp);
+    systemMoveSettled_ = new QTimer(this);
+    systemMoveSettled_->setSingleShot(true);
+    systemMoveSettled_->setInterval(SystemMoveSettleMs);
+    connect(systemMoveSettled_, &QTimer::timeout, this, [this] {
+        systemMove_ = false;
+        writePosition();
+    });
+}
+
+void Form1::openPage(Form2::Page page)
+{
+    Form2& form2 = F2();
+    form2.bringToFront(page);
+    form2.showPage();
+}
+
+void Form1::openLauncher() { form6_->show(); }
+
+void Form1::Ido_Click()
+{
+    if (Iti.is(0)) {
+        Ido->setPixmap(IdoN);
+        Iti = Variant::number(1);
+    } else if (Iti.is(1)) {
+        Ido->setPixmap(IdoO);
+        Iti = Variant::number(0);
+    }
+}
+
+void Form1::sizeButton_Click() { F2().FomSiz(); }
+
+void Form1::Label10_MouseDown(QMouseEvent* event)
+{
+    dragOffset_ = event->globalPosition().toPoint() - pos();
+    manualDrag_ = false;
+}
+
+void Form1::Label10_MouseMove(QMouseEvent* event)
+{
+    if (!Iti.is(0) || event->buttons() != Qt::LeftButton)
+        return;
+    if (!manualDrag_) {
+        if (context_.platform.startWindowMove(this)) {
+            systemMove_ = true;
+            return;
+        }
+        manualDrag_ = true;
+    }
+    move(event->globalPosition().toPoint() - dragOffset_);
+}
+
+void Form1::Label10_MouseUp(QMouseEvent*)
+{
+    manualDrag_ = false;
+    writePosition();
+}
+
+void Form1::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (systemMove_)
+        systemMoveSettled_->start();
+}

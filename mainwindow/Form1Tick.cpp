@@ -1,0 +1,123 @@
+// The clock window's 250 ms tick: time, date, summary, alarm judgement and memory meter.
+#include "ClickableLabel.h"
+#include "Colours.h"
+#include "Context.h"
+#include "Form1.h"
+#include "MemoryFigures.h"
+#include "Patterns.h"
+#include "functionscreen/AlarmPage.h"
+#include "functionscreen/Form2.h"
+#include "functionscreen/SettingsPage.h"
+#include "functionscreen/SystemPage.h"
+#include "platform/Platform.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+
+namespace {
+const QString SummarySeparator = QStringLiteral(" / ");
+const QString NoSound = QStringLiteral("設定なし");
+} // namespace
+
+void Form1::Timer1_Timer()
+{
+    SettingsPage& page = *F2().Picture7;
+    page.Label48->setText(QString::number(x()));
+    page.Label51->setText(QString::number(y()));
+    Label1->setText(patterns::hmmAmPm(context_.clock.now().time()));
+    Label12->setText(Label17->text().right(2));
+    Label4->setText(patterns::hh(context_.clock.now().time()));
+    setTimeAndLamps(colours::text(Label2));
+    showDate();
+    Label10->setText(MemMni.is(2) ? summaryLine() : QString());
+    Label3->setText(patterns::ss(context_.clock.now().time()));
+    AlmHantei();
+    MemCheck();
+    if (Aset.is(1))
+        Image4->setPixmap(A_On);
+    else if (Aset.is(0))
+        Image4->setPixmap(A_Off);
+}
+
+void Form1::setTimeAndLamps(const QColor& litColour)
+{
+    if (TAmPm.is(24)) {
+        Label17->setText(patterns::hmm(context_.clock.now().time()));
+        colours::setText(tAM, colours::DimLamp);
+        colours::setText(tPM, colours::DimLamp);
+    } else if (TAmPm.is(12)) {
+        const QString twelve = Label1->text();
+        QString time = twelve.left(5);
+        while (time.endsWith(u' '))
+            time.chop(1);
+        Label17->setText(time);
+        const bool morning = twelve.right(2) == patterns::Am;
+        const bool afternoon = twelve.right(2) == patterns::Pm;
+        if (morning || afternoon) {
+            colours::setText(tAM, morning ? litColour : colours::DimLamp);
+            colours::setText(tPM, afternoon ? litColour : colours::DimLamp);
+        }
+    }
+}
+
+void Form1::showDate()
+{
+    const qint16 ymd = form2_->YMD;
+    if (ymd == 0)
+        Label2->setText(patterns::longDate(context_.clock.now().date()));
+    else if (ymd == 1)
+        Label2->setText(patterns::shortDate(context_.clock.now().date()));
+}
+
+QString Form1::summaryLine() const
+{
+    const QDateTime now = context_.clock.now();
+    const QString time =
+        TAmPm.is(12) ? patterns::hmmAmPm(now.time()) : patterns::hmm(now.time());
+    return patterns::monthDayJapanese(now.date()) + SummarySeparator + time + SummarySeparator +
+           Label9->text();
+}
+
+void Form1::AlmHantei()
+{
+    const QString minutes = Label12->text();
+    if (minutes == QLatin1String("59") || minutes == QLatin1String("29"))
+        almGuard_ = 0;
+    const int hour = Label4->text().toInt();
+    for (const auto& [mark, slot] : {std::pair{"00", 2 * hour}, std::pair{"30", 2 * hour + 1}}) {
+        if (!Aset.is(1) || almGuard_ != 0 || minutes != QLatin1String(mark))
+            continue;
+        QListWidget* Com = F2().Picture4->Com;
+        Com->setCurrentRow(slot);
+        const QString sound = Com->currentItem() ? Com->currentItem()->text() : QString();
+        if (sound != NoSound) {
+            context_.platform.playSound(sound);
+            if (AlmFront.is(1))
+                context_.platform.setTopmost(this, true);
+        }
+        almGuard_ = 1;
+        almRaise_ = 1;
+    }
+    if (almRaise_ == 1 && Front.is(0)) {
+        context_.platform.setTopmost(this, false);
+        almRaise_ = 0;
+    }
+}
+
+void Form1::MemCheck()
+{
+    const MemoryStatus status = context_.platform.memoryStatus();
+    const MemoryFigures figures =
+        MemoryFigures::fromBytes(status.totalPhysical, status.availablePhysical);
+    SystemPage& system = *F2().Picture1;
+    system.Label11->setText(figures.aboutTotalText());
+    Label7->setText(figures.totalText());
+    system.Label3->setText(figures.aboutUsedText());
+    Label6->setText(figures.usedText());
+    system.Label6->setText(figures.aboutFreeText());
+    Label9->setText(figures.freeText());
+    PB->setMinimum(0);
+    PB->setMaximum(int(figures.total));
+    PB->setValue(int(figures.free));
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QList>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+#include <QUrl>
+#include <optional>
+
+class QWidget;
+
+struct MemoryStatus {
+    quint64 totalPhysical = 0;     // bytes
+    quint64 availablePhysical = 0; // bytes
+};
+
+struct OsVersion {
+    int major = 0;
+    int minor = 0;
+    int build = 0;
+    QString notes; // the release's own name
+};
+
+struct ColourDepth {
+    int bitsPerPixel = 0;
+    int planes = 1;
+};
+
+struct DiskSpace {
+    quint64 availableToCaller = 0;
+    quint64 total = 0;
+    quint64 free = 0;
+};
+
+enum class DriveType { Unknown, Removable, Fixed, Network, CdRom, RamDisk };
+
+enum class SessionEnd { LogOff, PowerOff, Reboot };
+
+struct DirectoryEntry {
+    QString name;
+    bool directory = false;
+    bool hidden = false;
+    bool system = false;
+    bool readOnly = false;
+    bool archive = false;
+    bool compressed = false;
+};
+
+// Every operating-system operation the program uses, one function each, so that the
+// program runs on another system by a new implementation and tests by a fake.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Total and available physical memory, in bytes.
+    virtual MemoryStatus memoryStatus() = 0;
+    // The computer's network name.
+    virtual QString computerName() = 0;
+    // The name of the signed-in user; nothing when it cannot be found.
+    virtual std::optional<QString> userName() = 0;
+    // The system's version numbers and its own name for the release.
+    virtual OsVersion osVersion() = 0;
+    // The current desktop wallpaper file into result: 0 on success, else an error code
+    // and result untouched.
+    virtual int currentWallpaper(QString& result) = 0;
+    // Keeps window above all others (true) or puts it back among normal windows (false);
+    // making it topmost also raises it.
+    virtual void setTopmost(QWidget* window, bool topmost) = 0;
+    // Lets the window system move the borderless window with the held mouse button;
+    // false when it refuses, so the caller moves the window itself.
+    virtual bool startWindowMove(QWidget* window) = 0;
+    // The primary screen's size in device pixels.
+    virtual QSize screenSize() = 0;
+    // Bits per pixel and colour planes of the primary screen.
+    virtual ColourDepth colourDepth() = 0;
+    // Sets the desktop wallpaper to the file, or removes it for an empty path; false on
+    // failure.
+    virtual bool setWallpaper(const QString& path) = 0;
+    // Asks the session manager to log off, power off or restart.
+    virtual void endSession(SessionEnd request) = 0;
+    // Capacity of the drive or file system holding root; nothing when it cannot be read.
+    virtual std::optional<DiskSpace> diskFreeSpace(const QString& root) = 0;
+    // The kind of drive that holds root.
+    virtual DriveType driveType(const QString& root) = 0;
+    // A folder chosen by the user; empty when cancelled.
+    virtual QString browseForFolder(QWidget* owner) = 0;
+    // Opens the page in the user's web browser.
+    virtual void openWebPage(const QUrl& url) = 0;
+    // The file's first icon at 32 x 32; a null pixmap when it has none.
+    virtual QPixmap fileIcon(const QString& path) = 0;
+    // Starts playing a WAVE file and returns at once; a sound still playing stops.
+    virtual void playSound(const QString& path) = 0;
+    // Silences whatever sound is playing.
+    virtual void stopSound() = 0;
+    // The entries of a folder with their attributes.
+    virtual QList<DirectoryEntry> listDirectory(const QString& folder) = 0;
+    // True for the first running copy that uses this data folder, false for any other.
+    virtual bool claimSingleInstance(const QString& dataFolder) = 0;
+    // Starts the program at path without a shell; false when it cannot be started.
+    virtual bool startProgram(const QString& path) = 0;
+};

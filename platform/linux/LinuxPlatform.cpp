@@ -1,0 +1,182 @@
+#include "LinuxPlatform.h"
+
+#include "Dialogs.h"
+#include "SoundPlayer.h"
+
+#include <QCryptographicHash>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileIconProvider>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QStorageInfo>
+#include <QWidget>
+#include <QWindow>
+
+#include <pwd.h>
+#include <sys/statvfs.h>
+#include <sys/utsname.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int IconPixels = 32;
+constexpr int NotFound = 2; // the registry's "file not found"
+const QString MeminfoPath = QStringLiteral("/proc/meminfo");
+const QString OsReleasePath = QStringLiteral("/etc/os-release");
+
+// A /proc/meminfo line such as "MemTotal:  16314060 kB", in bytes.
+quint64 meminfoBytes(const QByteArray& meminfo, const QByteArray& key)
+{
+    const qsizetype at = meminfo.indexOf('\n' + key + ':');
+    const qsizetype start = at < 0 ? (meminfo.startsWith(key + ':') ? 0 : -1) : at + 1;
+    if (start < 0)
+        return 0;
+    const qsizetype end = meminfo.indexOf('\n', start);
+    const QList<QByteArray> parts = meminfo.mid(start, end - start).simplified().split(' ');
+    return parts.size() >= 2 ? parts[1].toULongLong() * 1024 : 0;
+}
+
+} // namespace
+
+LinuxPlatform::LinuxPlatform() = default;
+LinuxPlatform::~LinuxPlatform() = default;
+
+MemoryStatus LinuxPlatform::memoryStatus()
+{
+    QFile file(MeminfoPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray meminfo = file.readAll();
+    return {meminfoBytes(meminfo, "MemTotal"), meminfoBytes(meminfo, "MemAvailable")};
+}
+
+QString LinuxPlatform::computerName()
+{
+    char name[256] = {};
+    gethostname(name, sizeof name - 1);
+    return QString::fromLocal8Bit(name);
+}
+
+std::optional<QString> LinuxPlatform::userName()
+{
+    const passwd* entry = getpwuid(geteuid());
+    if (!entry || !entry->pw_name)
+        return std::nullopt;
+    return QString::fromLocal8Bit(entry->pw_name);
+}
+
+OsVersion LinuxPlatform::osVersion()
+{
+    OsVersion version;
+    utsname names{};
+    if (uname(&names) == 0) {
+        const QStringList numbers = QString::fromLatin1(names.release).split(u'.');
+        version.major = numbers.value(0).toInt();
+        version.minor = numbers.value(1).toInt();
+        version.build = numbers.value(2).section(u'-', 0, 0).toInt();
+    }
+    QFile release(OsReleasePath);
+    if (release.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : release.readAll().split('\n')) {
+            if (line.startsWith("PRETTY_NAME="))
+                version.notes = QString::fromUtf8(line.mid(12)).remove(u'"');
+        }
+    }
+    return version;
+}
+
+int LinuxPlatform::currentWallpaper(QString&) { return NotFound; }
+
+void LinuxPlatform::setTopmost(QWidget* window, bool topmost)
+{
+    // Changing the window's flags in place keeps it where it is, without a hide and show.
+    window->overrideWindowFlags(topmost ? window->windowFlags() | Qt::WindowStaysOnTopHint
+                                        : window->windowFlags() & ~Qt::WindowStaysOnTopHint);
+    if (QWindow* handle = window->windowHandle())
+        handle->setFlags(window->windowFlags());
+    if (topmost && window->isVisible())
+        window->raise();
+}
+
+bool LinuxPlatform::startWindowMove(QWidget* window)
+{
+    QWindow* handle = window->windowHandle();
+    return handle && handle->startSystemMove();
+}
+
+QSize LinuxPlatform::screenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() * screen->devicePixelRatio() : QSize();
+}
+
+ColourDepth LinuxPlatform::colourDepth()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return {screen ? screen->depth() : 0, 1};
+}
+
+bool LinuxPlatform::setWallpaper(const QString&) { return false; }
+
+void LinuxPlatform::endSession(SessionEnd) {}
+
+std::optional<DiskSpace> LinuxPlatform::diskFreeSpace(const QString& root)
+{
+    struct statvfs figures {};
+    if (statvfs(QFile::encodeName(root).constData(), &figures) != 0)
+        return std::nullopt;
+    const quint64 unit = figures.f_frsize;
+    return DiskSpace{figures.f_bavail * unit, figures.f_blocks * unit, figures.f_bfree * unit};
+}
+
+DriveType LinuxPlatform::driveType(const QString&) { return DriveType::Unknown; }
+
+QString LinuxPlatform::browseForFolder(QWidget* owner)
+{
+    return dialogs::chooseFolder(owner, QDir::homePath()).value_or(QString());
+}
+
+void LinuxPlatform::openWebPage(const QUrl& url) { QDesktopServices::openUrl(url); }
+
+QPixmap LinuxPlatform::fileIcon(const QString& path)
+{
+    return QFileIconProvider().icon(QFileInfo(path)).pixmap(IconPixels, IconPixels);
+}
+
+SoundPlayer& LinuxPlatform::sound()
+{
+    if (!sound_)
+        sound_ = std::make_unique<SoundPlayer>();
+    return *sound_;
+}
+
+void LinuxPlatform::playSound(const QString& path) { sound().play(path); }
+
+void LinuxPlatform::stopSound()
+{
+    if (sound_)
+        sound_->stop();
+}
+
+QList<DirectoryEntry> LinuxPlatform::listDirectory(const QString&) { return {}; }
+
+bool LinuxPlatform::claimSingleInstance(const QString& dataFolder)
+{
+    const QByteArray key = QCryptographicHash::hash(QDir(dataFolder).absolutePath().toUtf8(),
+                                                    QCryptographicHash::Sha1)
+                               .toHex()
+                               .left(16);
+    // The session's runtime folder goes away with the session, and the lock with it.
+    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (folder.isEmpty() || !QFileInfo(folder).isWritable())
+        folder = QDir::tempPath();
+    instanceLock_ = std::make_unique<QLockFile>(
+        QDir(folder).filePath(QStringLiteral("morvane-%1.lock").arg(QString::fromLatin1(key))));
+    instanceLock_->setStaleLockTime(0);
+    return instanceLock_->tryLock(0);
+}
+
+bool LinuxPlatform::startProgram(const QString& path) { return QProcess::startDetached(path, {}); }

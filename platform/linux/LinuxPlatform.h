@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QLockFile>
+#include <memory>
+
+class SoundPlayer;
+
+// The operating-system operations on a Linux desktop.
+class LinuxPlatform : public Platform {
+public:
+    LinuxPlatform();
+    ~LinuxPlatform() override;
+
+    MemoryStatus memoryStatus() override;
+    QString computerName() override;
+    std::optional<QString> userName() override;
+    OsVersion osVersion() override;
+    int currentWallpaper(QString& result) override;
+    void setTopmost(QWidget* window, bool topmost) override;
+    bool startWindowMove(QWidget* window) override;
+    QSize screenSize() override;
+    ColourDepth colourDepth() override;
+    bool setWallpaper(const QString& path) override;
+    void endSession(SessionEnd request) override;
+    std::optional<DiskSpace> diskFreeSpace(const QString& root) override;
+    DriveType driveType(const QString& root) override;
+    QString browseForFolder(QWidget* owner) override;
+    void openWebPage(const QUrl& url) override;
+    QPixmap fileIcon(const QString& path) override;
+    void playSound(const QString& path) override;
+    void stopSound() override;
+    QList<DirectoryEntry> listDirectory(const QString& folder) override;
+    bool claimSingleInstance(const QString& dataFolder) override;
+    bool startProgram(const QString& path) override;
+
+private:
+    SoundPlayer& sound();
+
+    std::unique_ptr<SoundPlayer> sound_;
+    std::unique_ptr<QLockFile> instanceLock_;
+};

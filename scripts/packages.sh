@@ -1,0 +1,27 @@
+# Installs the Debian packages Morvane needs that this machine lacks.
+# Sourced by run.sh and test.sh: ensure_packages PACKAGE...
+
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
+    qt6-translations-l10n fonts-ipafont-gothic libpulse0)
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xdotool x11-utils imagemagick faketime
+    pulseaudio pulseaudio-utils sox procps util-linux)
+
+ensure_packages() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "必要なパッケージをインストールします: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+configure_and_build() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build
+}

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds Morvane and runs every test; exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/packages.sh
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+configure_and_build
+ctest --test-dir build --output-on-failure

@@ -1,0 +1,123 @@
+#!/bin/bash
+# End-to-end check that SoundPlayer's sound reaches a real sound server: a private
+# PulseAudio with a null sink, whose monitor is recorded and measured with sox.
+#   sound_e2e.sh PATH/TO/play_sound_main
+set -euo pipefail
+
+player=${1:?usage: sound_e2e.sh PATH/TO/play_sound_main}
+[[ -x $player ]] || { echo "FAIL: $player is not an executable" >&2; exit 1; }
+for tool in pulseaudio pactl parecord sox; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
+done
+
+readonly SETTLE_SECONDS=0.4        # lets the recorder and the server start and drain
+readonly SERVER_WAIT_TRIES=50      # tenths of a second for the server to answer
+readonly RECORD_LATENCY_MS=20      # small, or the recorder loses what it holds when stopped
+readonly SILENCE_THRESHOLD=1%      # what sox counts as sound when trimming silence
+readonly MIN_PEAK=0.1              # a sound was heard at all
+readonly MIN_RMS=0.01
+readonly TONE_SECONDS=0.5
+readonly MIN_TONE_SPAN=0.45        # the tone was heard to its end, not cut off
+readonly MIN_CHIME_SPAN=0.4
+readonly MAX_CHIME_SPAN=1.0
+readonly LONG_TONE_SECONDS=3
+readonly STOP_AFTER_MS=300
+readonly MAX_STOPPED_SPAN=0.8      # stop() silenced it well before the program ended
+
+work=$(mktemp -d)
+server_pid=""
+recorder_pid=""
+
+cleanup() {
+    [[ -n $recorder_pid ]] && kill "$recorder_pid" 2>/dev/null || true
+    [[ -n $server_pid ]] && kill "$server_pid" 2>/dev/null || true
+    [[ -n $server_pid ]] && wait "$server_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [[ -f $work/pulse.log ]]; then
+        echo "--- last lines of the sound server's log:" >&2
+        tail -n 20 "$work/pulse.log" >&2
+    fi
+    exit 1
+}
+
+# Everything the server and its clients share lives in $work, away from any desktop
+# session's sound server; clients must not start a server of their own.
+start_server() {
+    mkdir -m 700 "$work/runtime" "$work/home"
+    export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/runtime
+    export PULSE_RUNTIME_PATH=$XDG_RUNTIME_DIR/pulse
+    export PULSE_SERVER=unix:$PULSE_RUNTIME_PATH/native
+    echo "autospawn = no" >"$work/client.conf"
+    export PULSE_CLIENTCONFIG=$work/client.conf
+    pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit -n \
+        --log-target="file:$work/pulse.log" \
+        --load="module-null-sink sink_name=nul" --load=module-native-protocol-unix &
+    server_pid=$!
+    for ((i = 0; i < SERVER_WAIT_TRIES; i++)); do
+        pactl info >/dev/null 2>&1 && break
+        kill -0 "$server_pid" 2>/dev/null || fail "pulseaudio exited at start"
+        sleep 0.1
+    done
+    pactl set-default-sink nul || fail "the sound server did not come up"
+}
+
+# Records the null sink while the player plays; the recording is $work/rec-NAME.wav.
+record_playing() {
+    local name=$1
+    shift
+    parecord -d nul.monitor --latency-msec="$RECORD_LATENCY_MS" --file-format=wav "$work/rec-$name.wav" &
+    recorder_pid=$!
+    sleep "$SETTLE_SECONDS"
+    QT_QPA_PLATFORM=offscreen "$player" "$@" >"$work/$name.log" 2>&1 ||
+        fail "$name: play_sound_main exited with $? ($(cat "$work/$name.log"))"
+    sleep "$SETTLE_SECONDS"
+    kill -INT "$recorder_pid"
+    wait "$recorder_pid" || true
+    recorder_pid=""
+}
+
+stat_of() { # FILE FIELD
+    sox "$1" -n stat 2>&1 | awk -F: -v field="$2" '$1 ~ "^" field { gsub(/ /, "", $2); print $2 }'
+}
+
+# Seconds from the first to the last sound in the recording.
+sound_span() {
+    local name=$1
+    sox "$work/rec-$name.wav" "$work/rec-$name-span.wav" \
+        silence 1 0.005 "$SILENCE_THRESHOLD" reverse silence 1 0.005 "$SILENCE_THRESHOLD" reverse
+    stat_of "$work/rec-$name-span.wav" "Length"
+}
+
+at_least() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a >= b) }'; }
+
+check_heard() { # NAME MIN_SPAN MAX_SPAN
+    local name=$1 peak rms span
+    peak=$(stat_of "$work/rec-$name.wav" "Maximum amplitude")
+    rms=$(stat_of "$work/rec-$name.wav" "RMS     amplitude")
+    span=$(sound_span "$name")
+    echo "$name: peak $peak, RMS $rms, sound for ${span}s"
+    at_least "$peak" "$MIN_PEAK" && at_least "$rms" "$MIN_RMS" || fail "$name: silent"
+    at_least "$span" "$2" || fail "$name: sound lasted ${span}s, expected at least $2"
+    at_least "$3" "$span" || fail "$name: sound lasted ${span}s, expected at most $3"
+}
+
+start_server
+
+# A 24-bit stereo file, which sox writes as WAVE_FORMAT_EXTENSIBLE.
+sox -n -r 48000 -c 2 -b 24 "$work/tone.wav" synth "$TONE_SECONDS" sine 440 vol 0.5
+record_playing tone "$work/tone.wav"
+check_heard tone "$MIN_TONE_SPAN" "$LONG_TONE_SECONDS"
+
+record_playing chime "$work/no-such-file.wav"
+check_heard chime "$MIN_CHIME_SPAN" "$MAX_CHIME_SPAN"
+
+sox -n -r 44100 -c 1 -b 16 "$work/long.wav" synth "$LONG_TONE_SECONDS" sine 660 vol 0.5
+record_playing stopped "$work/long.wav" "$STOP_AFTER_MS"
+check_heard stopped 0 "$MAX_STOPPED_SPAN"
+
+echo "sound_e2e: 3 passed, 0 failed"

@@ -1,0 +1,47 @@
+#include "Context.h"
+
+#include "Dialogs.h"
+
+Context::Context(Platform& platform, const Clock& clock, const DataFolder& data,
+                 std::function<void()> endProgram)
+    : platform(platform)
+    , clock(clock)
+    , data(data)
+    , endProgram_(std::move(endProgram))
+{
+}
+
+bool Context::save(const QString& fileName, const std::optional<QByteArray>& bytes,
+                   const QString& problem)
+{
+    if (!bytes) {
+        dialogs::message(nullptr,
+                         QStringLiteral("「%1」に保存できませんでした。\n%2").arg(fileName, problem),
+                         dialogs::Style::OkExclamation);
+        return false;
+    }
+    const QString reason = datafile::writeAtomically(data.path(fileName), *bytes);
+    if (reason.isEmpty())
+        return true;
+    dialogs::message(nullptr, datafile::writeFailureMessage(fileName, reason),
+                     dialogs::Style::OkExclamation);
+    return false;
+}
+
+void Context::notify(const QString& text)
+{
+    pending_.append(text);
+    if (held_ == 0)
+        releaseNotices();
+}
+
+void Context::releaseNotices()
+{
+    if (held_ > 0)
+        --held_;
+    if (held_ > 0 || pending_.isEmpty())
+        return;
+    const QString text = pending_.join(QStringLiteral("\n\n"));
+    pending_.clear();
+    dialogs::message(nullptr, text, dialogs::Style::OkExclamation);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "Clock.h"
+#include "DataFile.h"
+#include "DataFolder.h"
+
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class Platform;
+class QWidget;
+
+// What every window needs from outside: the operating system, the clock, the data folder
+// and the way the program ends.
+class Context {
+public:
+    Context(Platform& platform, const Clock& clock, const DataFolder& data,
+            std::function<void()> endProgram);
+
+    Platform& platform;
+    const Clock& clock;
+    const DataFolder data;
+
+    // Ends the process at once, as every exit of the program does.
+    void endProgram() const { endProgram_(); }
+
+    // Reads a data file, putting a missing or damaged one right and telling the user.
+    template <typename T>
+    T load(const QString& fileName, const std::function<T(const QByteArray&)>& parse);
+
+    // Writes a data file; a failure is told to the user and the program goes on.
+    // bytes is empty when a text could not be stored; problem then says why.
+    bool save(const QString& fileName, const std::optional<QByteArray>& bytes,
+              const QString& problem = {});
+
+    // Notices wait while held and are then told in one message box.
+    void holdNotices() { ++held_; }
+    void releaseNotices();
+    void notify(const QString& text);
+
+private:
+    std::function<void()> endProgram_;
+    int held_ = 0;
+    QStringList pending_;
+};
+
+template <typename T>
+T Context::load(const QString& fileName, const std::function<T(const QByteArray&)>& parse)
+{
+    datafile::Repair repair;
+    T value = datafile::load<T>(data, fileName, parse, repair);
+    if (!repair.recovered.isEmpty())
+        notify(repair.recovered);
+    if (!repair.writeFailure.isEmpty())
+        notify(repair.writeFailure);
+    return value;
+}

@@ -1,0 +1,182 @@
+#include "Dialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <deque>
+
+namespace dialogs {
+namespace {
+
+struct Script {
+    bool active = false;
+    std::deque<script::Reply> replies;
+    QList<script::Shown> shown;
+    std::function<void(const script::Shown&)> unexpected;
+};
+
+Script& theScript()
+{
+    static Script s;
+    return s;
+}
+
+// The scripted reply for a dialog, when a script is active.
+std::optional<script::Reply> scripted(const script::Shown& shown)
+{
+    Script& s = theScript();
+    if (!s.active)
+        return std::nullopt;
+    s.shown.append(shown);
+    if (s.replies.empty()) {
+        if (s.unexpected)
+            s.unexpected(shown);
+        return script::Reply(script::Cancel{});
+    }
+    script::Reply reply = s.replies.front();
+    s.replies.pop_front();
+    return reply;
+}
+
+template <typename T> std::optional<T> replyAs(const script::Reply& reply)
+{
+    if (const T* value = std::get_if<T>(&reply))
+        return *value;
+    return std::nullopt;
+}
+
+QMessageBox::Icon iconOf(Style style)
+{
+    switch (style) {
+    case Style::OkError:
+    case Style::OkCancelStop:
+    case Style::YesNoStop:
+        return QMessageBox::Critical;
+    case Style::YesNoQuestion:
+        return QMessageBox::Question;
+    case Style::OkExclamation:
+        return QMessageBox::Warning;
+    case Style::Ok:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons buttonsOf(Style style)
+{
+    switch (style) {
+    case Style::OkCancelStop:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Style::YesNoStop:
+    case Style::YesNoQuestion:
+        return QMessageBox::Yes | QMessageBox::No;
+    default:
+        return QMessageBox::Ok;
+    }
+}
+
+Answer answerOf(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return Answer::Ok;
+    }
+}
+
+// A box closed without choosing gives the answer of its escape button.
+Answer defaultAnswer(Style style)
+{
+    const auto buttons = buttonsOf(style);
+    if (buttons & QMessageBox::No)
+        return Answer::No;
+    if (buttons & QMessageBox::Cancel)
+        return Answer::Cancel;
+    return Answer::Ok;
+}
+
+} // namespace
+
+Answer message(QWidget* parent, const QString& text, Style style, const QString& title)
+{
+    if (auto reply = scripted({QStringLiteral("message"), title, text, style}))
+        return replyAs<Answer>(*reply).value_or(defaultAnswer(style));
+    QMessageBox box(iconOf(style), title, text, buttonsOf(style), parent);
+    box.setWindowModality(Qt::ApplicationModal);
+    return answerOf(box.exec());
+}
+
+QStringList qtFilters(const QString& filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(u';', u' ');
+        filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+    }
+    return filters;
+}
+
+std::optional<QString> openFile(QWidget* parent, const QString& title, const QString& filter)
+{
+    if (auto reply = scripted({QStringLiteral("file"), title, filter, Style::Ok}))
+        return replyAs<QString>(*reply);
+    QFileDialog dialog(parent, title);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(qtFilters(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial)
+{
+    if (auto reply = scripted({QStringLiteral("font"), {}, initial.family(), Style::Ok}))
+        return replyAs<QFont>(*reply);
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, parent);
+    return ok ? std::optional<QFont>(font) : std::nullopt;
+}
+
+std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial)
+{
+    if (auto reply = scripted({QStringLiteral("colour"), {}, initial.name(), Style::Ok}))
+        return replyAs<QColor>(*reply);
+    const QColor colour = QColorDialog::getColor(initial, parent);
+    return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
+}
+
+std::optional<QString> chooseFolder(QWidget* parent, const QString& start)
+{
+    if (auto reply = scripted({QStringLiteral("folder"), {}, start, Style::Ok}))
+        return replyAs<QString>(*reply);
+    const QString folder = QFileDialog::getExistingDirectory(parent, {}, start);
+    return folder.isEmpty() ? std::nullopt : std::optional<QString>(folder);
+}
+
+namespace script {
+
+void begin(std::function<void(const Shown&)> unexpected)
+{
+    theScript() = Script{true, {}, {}, std::move(unexpected)};
+}
+
+void end() { theScript() = Script{}; }
+
+bool active() { return theScript().active; }
+
+void push(const Reply& reply) { theScript().replies.push_back(reply); }
+
+bool exhausted() { return theScript().replies.empty(); }
+
+const QList<Shown>& shown() { return theScript().shown; }
+
+} // namespace script
+} // namespace dialogs
