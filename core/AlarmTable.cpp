@@ -8,8 +8,7 @@ namespace {
 const QString HalfHour = QStringLiteral("３０分");
 const QString Hour = QStringLiteral("時");
 
-QString fullWidthDigits(int value)
-{
+QString fullWidthDigits(int value) {
     QString text = QString::number(value);
     for (QChar& c : text)
         c = QChar(c.unicode() - u'0' + u'０');
@@ -18,13 +17,11 @@ QString fullWidthDigits(int value)
 
 } // namespace
 
-QString slotLabel(int slot)
-{
+QString slotLabel(int slot) {
     return fullWidthDigits(slot / 2) + Hour + (slot % 2 == 1 ? HalfHour : QString());
 }
 
-QStringList parse(const QByteArray& bytes)
-{
+QStringList parse(const QByteArray& bytes) {
     record::Reader reader(bytes);
     QStringList entries;
     for (int i = 0; i < SlotCount; ++i)
@@ -32,8 +29,7 @@ QStringList parse(const QByteArray& bytes)
     return entries;
 }
 
-QStringList import(const std::optional<QByteArray>& bytes)
-{
+QStringList import(const std::optional<QByteArray>& bytes) {
     record::Reader reader(bytes.value_or(QByteArray()));
     Variant last;
     QStringList entries;
@@ -47,8 +43,7 @@ QStringList import(const std::optional<QByteArray>& bytes)
     return entries;
 }
 
-std::optional<QByteArray> write(const QStringList& entries, QString* problem)
-{
+std::optional<QByteArray> write(const QStringList& entries, QString* problem) {
     record::Writer writer;
     for (const QString& entry : entries)
         writer.text(entry).endRecord();

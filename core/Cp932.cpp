@@ -8,14 +8,12 @@ namespace {
 constexpr const char* CodecName = "windows-31j";
 }
 
-QString decode(const QByteArray& bytes)
-{
+QString decode(const QByteArray& bytes) {
     QStringDecoder decoder(CodecName);
     return decoder(bytes);
 }
 
-std::optional<QByteArray> encode(const QString& text)
-{
+std::optional<QByteArray> encode(const QString& text) {
     QStringEncoder encoder(CodecName);
     QByteArray bytes = encoder(text);
     if (encoder.hasError())
@@ -23,8 +21,7 @@ std::optional<QByteArray> encode(const QString& text)
     return bytes;
 }
 
-QString firstUnencodable(const QString& text)
-{
+QString firstUnencodable(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
         const QString character = text.mid(i, length);

@@ -7,7 +7,9 @@
 #include <QStorageInfo>
 
 // The defaults live in a static library, so their resource must be pulled in by hand.
-static void loadDefaultsResource() { Q_INIT_RESOURCE(defaults); }
+static void loadDefaultsResource() {
+    Q_INIT_RESOURCE(defaults);
+}
 
 namespace datafile {
 namespace {
@@ -17,13 +19,11 @@ const QString DefaultsPrefix = QStringLiteral(":/defaults/");
 
 // A file without write permission is read-only, also for a user whom the system would let
 // write anyway, as the read-only attribute is honoured where the files come from.
-bool isReadOnlyFile(const QFileInfo& file)
-{
+bool isReadOnlyFile(const QFileInfo& file) {
     return file.exists() && (!file.isWritable() || !(file.permissions() & QFileDevice::WriteOwner));
 }
 
-QString failureReason(const QString& path, qint64 size, const QString& detail)
-{
+QString failureReason(const QString& path, qint64 size, const QString& detail) {
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     if (!folder.exists())
@@ -43,8 +43,7 @@ QString failureReason(const QString& path, qint64 size, const QString& detail)
 
 } // namespace
 
-QByteArray deliveredDefault(const QString& fileName)
-{
+QByteArray deliveredDefault(const QString& fileName) {
     static const bool loaded = (loadDefaultsResource(), true);
     Q_UNUSED(loaded);
     QFile file(DefaultsPrefix + fileName);
@@ -53,8 +52,7 @@ QByteArray deliveredDefault(const QString& fileName)
     return file.readAll();
 }
 
-std::optional<QByteArray> readBytes(const QString& path)
-{
+std::optional<QByteArray> readBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -64,8 +62,7 @@ std::optional<QByteArray> readBytes(const QString& path)
     return bytes;
 }
 
-QString writeAtomically(const QString& path, const QByteArray& bytes)
-{
+QString writeAtomically(const QString& path, const QByteArray& bytes) {
     // A read-only file stays untouched, as it would on the system the files come from.
     if (isReadOnlyFile(QFileInfo(path)))
         return failureReason(path, bytes.size(), {});
@@ -77,14 +74,12 @@ QString writeAtomically(const QString& path, const QByteArray& bytes)
     return failureReason(path, bytes.size(), detail);
 }
 
-QString writeFailureMessage(const QString& fileName, const QString& reason)
-{
+QString writeFailureMessage(const QString& fileName, const QString& reason) {
     return QStringLiteral("「%1」を保存できませんでした。\n%2\n設定は保存されないまま続けます。")
         .arg(fileName, reason);
 }
 
-Repair restoreDefault(const DataFolder& data, const QString& fileName)
-{
+Repair restoreDefault(const DataFolder& data, const QString& fileName) {
     Repair repair;
     const QString path = data.path(fileName);
     QString kept;
@@ -93,12 +88,14 @@ Repair restoreDefault(const DataFolder& data, const QString& fileName)
         QFile::remove(backup);
         // Renaming keeps even a file that cannot be read.
         if (QFile::rename(path, backup))
-            kept = QStringLiteral("\n元のファイルは「%1」として残しました。").arg(fileName + BackupSuffix);
+            kept = QStringLiteral("\n元のファイルは「%1」として残しました。")
+                       .arg(fileName + BackupSuffix);
     }
     QDir().mkpath(data.folder());
     const QString reason = writeAtomically(path, deliveredDefault(fileName));
     repair.recovered =
-        QStringLiteral("データファイル「%1」が見つからないか壊れていたため、初期設定で作り直しました。")
+        QStringLiteral(
+            "データファイル「%1」が見つからないか壊れていたため、初期設定で作り直しました。")
             .arg(fileName) +
         kept;
     if (!reason.isEmpty())

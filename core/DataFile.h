@@ -43,8 +43,7 @@ QString writeFailureMessage(const QString& fileName, const QString& reason);
 
 template <typename T>
 T datafile::load(const DataFolder& data, const QString& fileName,
-                 const std::function<T(const QByteArray&)>& parse, Repair& repair)
-{
+                 const std::function<T(const QByteArray&)>& parse, Repair& repair) {
     const std::optional<QByteArray> bytes = readBytes(data.path(fileName));
     if (bytes) {
         try {

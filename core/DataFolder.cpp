@@ -7,8 +7,8 @@ const QString DataFolderName = QStringLiteral("Data");
 }
 
 DataFolder::DataFolder(const QString& executableFolder)
-    : folder_(QDir(executableFolder).filePath(DataFolderName))
-{
-}
+    : folder_(QDir(executableFolder).filePath(DataFolderName)) {}
 
-QString DataFolder::path(const QString& fileName) const { return QDir(folder_).filePath(fileName); }
+QString DataFolder::path(const QString& fileName) const {
+    return QDir(folder_).filePath(fileName);
+}

@@ -10,8 +10,7 @@ const QString About = QStringLiteral("約 ");
 const QString SpacedMB = QStringLiteral(" MB");
 } // namespace
 
-MemoryFigures MemoryFigures::fromBytes(quint64 totalBytes, quint64 availableBytes)
-{
+MemoryFigures MemoryFigures::fromBytes(quint64 totalBytes, quint64 availableBytes) {
     MemoryFigures figures;
     figures.total = static_cast<qint64>(totalBytes / BytesPerMegabyte + TotalAllowance);
     figures.free = static_cast<qint64>(availableBytes / BytesPerMegabyte);
@@ -19,9 +18,21 @@ MemoryFigures MemoryFigures::fromBytes(quint64 totalBytes, quint64 availableByte
     return figures;
 }
 
-QString MemoryFigures::totalText() const { return patterns::hashes(total) + MB; }
-QString MemoryFigures::usedText() const { return patterns::hashes(used) + MB; }
-QString MemoryFigures::freeText() const { return QString::number(free) + MB; }
-QString MemoryFigures::aboutTotalText() const { return About + patterns::hashes(total) + SpacedMB; }
-QString MemoryFigures::aboutUsedText() const { return About + patterns::hashes(used) + SpacedMB; }
-QString MemoryFigures::aboutFreeText() const { return About + QString::number(free) + SpacedMB; }
+QString MemoryFigures::totalText() const {
+    return patterns::hashes(total) + MB;
+}
+QString MemoryFigures::usedText() const {
+    return patterns::hashes(used) + MB;
+}
+QString MemoryFigures::freeText() const {
+    return QString::number(free) + MB;
+}
+QString MemoryFigures::aboutTotalText() const {
+    return About + patterns::hashes(total) + SpacedMB;
+}
+QString MemoryFigures::aboutUsedText() const {
+    return About + patterns::hashes(used) + SpacedMB;
+}
+QString MemoryFigures::aboutFreeText() const {
+    return About + QString::number(free) + SpacedMB;
+}

@@ -8,8 +8,7 @@
 namespace record {
 namespace {
 
-template <typename T> QString shortest(T value)
-{
+template <typename T> QString shortest(T value) {
     if (value == std::trunc(value) && std::abs(value) < 1e15)
         return QString::number(static_cast<qint64>(value));
     char buffer[64];
@@ -17,18 +16,24 @@ template <typename T> QString shortest(T value)
     return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
-bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+bool isLineEnd(QChar c) {
+    return c == u'\r' || c == u'\n';
+}
 
 } // namespace
 
-QString formatNumber(double value) { return shortest(value); }
+QString formatNumber(double value) {
+    return shortest(value);
+}
 
-QString formatSingle(float value) { return shortest(value); }
+QString formatSingle(float value) {
+    return shortest(value);
+}
 
-QString textProblem(const QString& value)
-{
+QString textProblem(const QString& value) {
     if (value.contains(u'"'))
-        return QStringLiteral("「%1」にはダブルクォーテーション（\"）が含まれているため保存できません。")
+        return QStringLiteral(
+                   "「%1」にはダブルクォーテーション（\"）が含まれているため保存できません。")
             .arg(value);
     const QString bad = cp932::firstUnencodable(value);
     if (!bad.isEmpty())
@@ -37,18 +42,14 @@ QString textProblem(const QString& value)
 }
 
 Reader::Reader(const QByteArray& bytes)
-    : text_(cp932::decode(bytes))
-{
-}
+    : text_(cp932::decode(bytes)) {}
 
-void Reader::skipBlanks()
-{
+void Reader::skipBlanks() {
     while (pos_ < text_.size() && (text_[pos_] == u' ' || text_[pos_] == u'\t'))
         ++pos_;
 }
 
-bool Reader::atEnd() const
-{
+bool Reader::atEnd() const {
     if (fieldPending_)
         return false;
     for (qsizetype i = pos_; i < text_.size(); ++i) {
@@ -58,8 +59,7 @@ bool Reader::atEnd() const
     return true;
 }
 
-Reader::Field Reader::next()
-{
+Reader::Field Reader::next() {
     if (!fieldPending_) {
         // Blank lines between records carry no field.
         while (pos_ < text_.size() && (text_[pos_].isSpace()))
@@ -94,10 +94,11 @@ Reader::Field Reader::next()
     return field;
 }
 
-QString Reader::readText() { return next().text; }
+QString Reader::readText() {
+    return next().text;
+}
 
-Variant Reader::readVariant()
-{
+Variant Reader::readVariant() {
     const Field field = next();
     if (field.quoted)
         return Variant::text(field.text);
@@ -110,8 +111,7 @@ Variant Reader::readVariant()
     return ok ? Variant::number(value) : Variant::text(field.text);
 }
 
-double Reader::readNumber()
-{
+double Reader::readNumber() {
     const Field field = next();
     if (field.text.trimmed().isEmpty())
         return 0;
@@ -124,16 +124,14 @@ double Reader::readNumber()
     return value;
 }
 
-qint16 Reader::readInteger()
-{
+qint16 Reader::readInteger() {
     const double value = std::nearbyint(readNumber());
     if (value < -32768 || value > 32767)
         throw FormatError("integer overflow");
     return static_cast<qint16>(value);
 }
 
-bool Reader::readBoolean()
-{
+bool Reader::readBoolean() {
     const Field field = next();
     if (field.text == TrueText || field.text.compare(u"True", Qt::CaseInsensitive) == 0)
         return true;
@@ -146,42 +144,36 @@ bool Reader::readBoolean()
     return value != 0;
 }
 
-void Writer::field(const QString& raw)
-{
+void Writer::field(const QString& raw) {
     if (lineStarted_)
         text_ += u',';
     text_ += raw;
     lineStarted_ = true;
 }
 
-Writer& Writer::text(const QString& value)
-{
+Writer& Writer::text(const QString& value) {
     if (problem_.isEmpty())
         problem_ = textProblem(value);
     field(u'"' + value + u'"');
     return *this;
 }
 
-Writer& Writer::number(double value)
-{
+Writer& Writer::number(double value) {
     field(formatNumber(value));
     return *this;
 }
 
-Writer& Writer::single(float value)
-{
+Writer& Writer::single(float value) {
     field(formatSingle(value));
     return *this;
 }
 
-Writer& Writer::boolean(bool value)
-{
+Writer& Writer::boolean(bool value) {
     field(value ? TrueText : FalseText);
     return *this;
 }
 
-Writer& Writer::variant(const Variant& value)
-{
+Writer& Writer::variant(const Variant& value) {
     switch (value.kind()) {
     case Variant::Kind::Empty:
         field({});
@@ -199,15 +191,13 @@ Writer& Writer::variant(const Variant& value)
     return *this;
 }
 
-Writer& Writer::endRecord()
-{
+Writer& Writer::endRecord() {
     text_ += QStringLiteral("\r\n");
     lineStarted_ = false;
     return *this;
 }
 
-std::optional<QByteArray> Writer::bytes() const
-{
+std::optional<QByteArray> Writer::bytes() const {
     if (!problem_.isEmpty())
         return std::nullopt;
     return cp932::encode(text_);

@@ -5,8 +5,7 @@
 namespace settingsfile {
 namespace {
 
-std::optional<QByteArray> finish(record::Writer& writer, QString* problem)
-{
+std::optional<QByteArray> finish(record::Writer& writer, QString* problem) {
     writer.endRecord();
     if (problem)
         *problem = writer.problem();
@@ -14,8 +13,7 @@ std::optional<QByteArray> finish(record::Writer& writer, QString* problem)
 }
 
 // The live values are compared with numbers, so a text that is no number is damage.
-Variant readNumericVariant(record::Reader& reader)
-{
+Variant readNumericVariant(record::Reader& reader) {
     const Variant value = reader.readVariant();
     if (value.kind() == Variant::Kind::Text) {
         bool ok = false;
@@ -28,8 +26,7 @@ Variant readNumericVariant(record::Reader& reader)
 
 } // namespace
 
-SettingsRecord parseSettings(const QByteArray& bytes)
-{
+SettingsRecord parseSettings(const QByteArray& bytes) {
     record::Reader reader(bytes);
     SettingsRecord r;
     r.iti = readNumericVariant(reader);
@@ -44,16 +41,14 @@ SettingsRecord parseSettings(const QByteArray& bytes)
     return r;
 }
 
-std::optional<QByteArray> writeSettings(const SettingsRecord& r, QString* problem)
-{
+std::optional<QByteArray> writeSettings(const SettingsRecord& r, QString* problem) {
     record::Writer writer;
     writer.variant(r.iti).variant(r.front).variant(r.almFro).text(r.rogo).variant(r.tAmPm);
     writer.number(r.ymd).number(r.ssVis).variant(r.aset).variant(r.memMni);
     return finish(writer, problem);
 }
 
-PositionRecord parsePosition(const QByteArray& bytes)
-{
+PositionRecord parsePosition(const QByteArray& bytes) {
     record::Reader reader(bytes);
     PositionRecord r;
     r.left = static_cast<float>(reader.readNumber());
@@ -61,15 +56,13 @@ PositionRecord parsePosition(const QByteArray& bytes)
     return r;
 }
 
-std::optional<QByteArray> writePosition(const PositionRecord& r, QString* problem)
-{
+std::optional<QByteArray> writePosition(const PositionRecord& r, QString* problem) {
     record::Writer writer;
     writer.single(r.left).single(r.top);
     return finish(writer, problem);
 }
 
-FontRecord parseFont(const QByteArray& bytes)
-{
+FontRecord parseFont(const QByteArray& bytes) {
     record::Reader reader(bytes);
     FontRecord r;
     r.name = reader.readText();
@@ -82,8 +75,7 @@ FontRecord parseFont(const QByteArray& bytes)
     return r;
 }
 
-std::optional<QByteArray> writeFont(const FontRecord& r, QString* problem)
-{
+std::optional<QByteArray> writeFont(const FontRecord& r, QString* problem) {
     record::Writer writer;
     writer.text(r.name).boolean(r.bold);
     // The italic field goes back as the Boolean it stands for.

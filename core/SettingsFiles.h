@@ -8,15 +8,15 @@
 
 // St.kvi: the nine settings fields in file order.
 struct SettingsRecord {
-    Variant iti;     // window lock: 0 movable, 1 fixed
-    Variant front;   // always on top
-    Variant almFro;  // raise the clock at an alarm
-    QString rogo;    // start-up logo, "on" or "off"
-    Variant tAmPm;   // 12 or 24
-    qint16 ymd = 0;  // 0 long date, 1 short date
+    Variant iti;      // window lock: 0 movable, 1 fixed
+    Variant front;    // always on top
+    Variant almFro;   // raise the clock at an alarm
+    QString rogo;     // start-up logo, "on" or "off"
+    Variant tAmPm;    // 12 or 24
+    qint16 ymd = 0;   // 0 long date, 1 short date
     qint16 ssVis = 0; // 1 hides the seconds
-    Variant aset;    // alarm switched on
-    Variant memMni;  // size mode 0, 1 or 2
+    Variant aset;     // alarm switched on
+    Variant memMni;   // size mode 0, 1 or 2
 
     bool operator==(const SettingsRecord&) const = default;
 };
@@ -32,7 +32,7 @@ struct PositionRecord {
 struct FontRecord {
     QString name;
     bool bold = false;
-    QString italic; // "#TRUE#" or "#FALSE#"; anything else leaves the face as it is
+    QString italic;    // "#TRUE#" or "#FALSE#"; anything else leaves the face as it is
     qint32 colour = 0; // 0x00BBGGRR
     bool operator==(const FontRecord&) const = default;
 };

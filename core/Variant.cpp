@@ -2,8 +2,7 @@
 
 #include "RecordFormat.h"
 
-bool Variant::is(double value) const
-{
+bool Variant::is(double value) const {
     if (kind_ == Kind::Text) {
         bool ok = false;
         const double parsed = text_.trimmed().toDouble(&ok);
@@ -12,15 +11,13 @@ bool Variant::is(double value) const
     return number_ == value;
 }
 
-double Variant::toNumber() const
-{
+double Variant::toNumber() const {
     if (kind_ == Kind::Text)
         return text_.trimmed().toDouble();
     return number_;
 }
 
-QString Variant::toText() const
-{
+QString Variant::toText() const {
     switch (kind_) {
     case Kind::Empty:
         return {};

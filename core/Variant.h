@@ -28,9 +28,7 @@ private:
     Variant(Kind kind, double number, const QString& text)
         : kind_(kind)
         , number_(number)
-        , text_(text)
-    {
-    }
+        , text_(text) {}
 
     Kind kind_ = Kind::Empty;
     double number_ = 0;

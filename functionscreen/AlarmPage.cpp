@@ -19,8 +19,9 @@ namespace {
 const QString SoundDialogTitle = QStringLiteral("サウンド設定");
 const QString SoundFilter = QStringLiteral("ＷＡＶＥサウンド(*.wav)|*.wav");
 const QString ImportTitle = QStringLiteral("アラーム設定　インポート");
-const QString ImportFilter = QStringLiteral(
-    "クロノートファイル (alarmset.kvt)|alarmset.kvt|モルベーンファイル (alarmset.kvi)|alarmset.kvi");
+const QString ImportFilter =
+    QStringLiteral("クロノートファイル (alarmset.kvt)|alarmset.kvt|モルベーンファイル "
+                   "(alarmset.kvi)|alarmset.kvi");
 const QString NoSoundMessage = QStringLiteral("サウンドが設定されていません。");
 const QString SaveQuestion =
     QStringLiteral("よろしいですか？\nデータを変更した場合、元のデータを上書きします。");
@@ -29,8 +30,7 @@ constexpr int PlayIconWidth = 27;
 constexpr int PlayIconHeight = 16;
 constexpr int FontPixels = 12;
 
-template <typename T> T* place(T* widget, const char* name, const QRect& geometry)
-{
+template <typename T> T* place(T* widget, const char* name, const QRect& geometry) {
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(geometry);
     return widget;
@@ -40,8 +40,7 @@ template <typename T> T* place(T* widget, const char* name, const QRect& geometr
 
 AlarmPage::AlarmPage(Form2& form2, QWidget* parent)
     : Page(QStringLiteral("Picture4"), Page::TopTwips, parent)
-    , form2_(form2)
-{
+    , form2_(form2) {
     QFont pageFont = font();
     pageFont.setPixelSize(FontPixels);
     setFont(pageFont);
@@ -49,23 +48,28 @@ AlarmPage::AlarmPage(Form2& form2, QWidget* parent)
     connectControls();
 }
 
-void AlarmPage::createControls()
-{
+void AlarmPage::createControls() {
     using twips::rect;
-    Label43 = place(new QLabel(QStringLiteral("時間帯 (24時間)"), this), "Label43", rect(135, 120, 1350, 180));
+    Label43 = place(new QLabel(QStringLiteral("時間帯 (24時間)"), this), "Label43",
+                    rect(135, 120, 1350, 180));
     List = place(new QListWidget(this), "List", rect(135, 360, 1920, 2580));
-    Label39 = place(new QLabel(QStringLiteral("サウンドのパス"), this), "Label39", rect(2160, 120, 1260, 180));
+    Label39 = place(new QLabel(QStringLiteral("サウンドのパス"), this), "Label39",
+                    rect(2160, 120, 1260, 180));
     Com = place(new QListWidget(this), "Com", rect(2040, 360, 4095, 2580));
-    Command8 = place(new WrapButton(QStringLiteral("サウンド設定"), this), "Command8", rect(1440, 3120, 1335, 375));
-    Command11 = place(new WrapButton(alarmtable::NoSound, this), "Command11", rect(1440, 3600, 1335, 375));
-    Label32 = place(new QLabel(QStringLiteral("サウンドテスト"), this), "Label32", rect(120, 3360, 1260, 180));
+    Command8 = place(new WrapButton(QStringLiteral("サウンド設定"), this), "Command8",
+                     rect(1440, 3120, 1335, 375));
+    Command11 =
+        place(new WrapButton(alarmtable::NoSound, this), "Command11", rect(1440, 3600, 1335, 375));
+    Label32 = place(new QLabel(QStringLiteral("サウンドテスト"), this), "Label32",
+                    rect(120, 3360, 1260, 180));
     Command10 = place(new QPushButton(this), "Command10", rect(255, 3600, 480, 320));
     Command9 = place(new QPushButton(this), "Command9", rect(735, 3600, 480, 320));
     Command7 = place(new WrapButton(QStringLiteral("アラーム設定のインポート"), this), "Command7",
                      rect(2880, 3240, 1455, 495));
     Command12 = place(new WrapButton(QStringLiteral("サウンド設定の保存"), this), "Command12",
                       rect(4440, 3240, 1320, 495));
-    for (auto [button, picture, name] : {std::tuple{Command10, "Play", "再生"}, std::tuple{Command9, "Stop", "停止"}}) {
+    for (auto [button, picture, name] :
+         {std::tuple{Command10, "Play", "再生"}, std::tuple{Command9, "Stop", "停止"}}) {
         button->setIcon(pictures::icon(QString::fromLatin1(picture)));
         button->setIconSize({PlayIconWidth, PlayIconHeight});
         button->setToolTip(QString::fromUtf8(name));
@@ -74,8 +78,7 @@ void AlarmPage::createControls()
     Com->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
-void AlarmPage::connectControls()
-{
+void AlarmPage::connectControls() {
     // Every change of the selection counts as a pick, also one the program makes.
     connect(Com, &QListWidget::currentRowChanged, this, &AlarmPage::Com_Click);
     connect(List, &QListWidget::currentRowChanged, this, &AlarmPage::List_Click);
@@ -87,8 +90,7 @@ void AlarmPage::connectControls()
     connect(Command7, &QPushButton::clicked, this, &AlarmPage::Command7_Click);
 }
 
-void AlarmPage::loadTable()
-{
+void AlarmPage::loadTable() {
     const QStringList table =
         form2_.context().load<QStringList>(datafile::Alarms, alarmtable::parse);
     const QSignalBlocker blockCom(Com);
@@ -100,28 +102,24 @@ void AlarmPage::loadTable()
     List->setCurrentRow(-1);
 }
 
-QStringList AlarmPage::entries() const
-{
+QStringList AlarmPage::entries() const {
     QStringList table;
     for (int i = 0; i < Com->count(); ++i)
         table << Com->item(i)->text();
     return table;
 }
 
-void AlarmPage::Com_Click()
-{
+void AlarmPage::Com_Click() {
     List->setCurrentRow(Com->currentRow());
     form2_.AlmNo = qint16(List->currentRow());
 }
 
-void AlarmPage::List_Click()
-{
+void AlarmPage::List_Click() {
     Com->setCurrentRow(List->currentRow());
     form2_.AlmNo = qint16(List->currentRow());
 }
 
-void AlarmPage::Command8_Click()
-{
+void AlarmPage::Command8_Click() {
     const std::optional<QString> path = dialogs::openFile(this, SoundDialogTitle, SoundFilter);
     if (!path || !Com->item(form2_.AlmNo))
         return;
@@ -133,14 +131,12 @@ void AlarmPage::Command8_Click()
     Com->item(form2_.AlmNo)->setText(*path);
 }
 
-void AlarmPage::Command11_Click()
-{
+void AlarmPage::Command11_Click() {
     if (QListWidgetItem* item = Com->item(form2_.AlmNo))
         item->setText(alarmtable::NoSound);
 }
 
-void AlarmPage::Command10_Click()
-{
+void AlarmPage::Command10_Click() {
     const QString sound = Com->currentItem() ? Com->currentItem()->text() : QString();
     if (sound == alarmtable::NoSound)
         dialogs::message(this, NoSoundMessage);
@@ -148,10 +144,11 @@ void AlarmPage::Command10_Click()
         form2_.context().platform.playSound(sound);
 }
 
-void AlarmPage::Command9_Click() { form2_.context().platform.stopSound(); }
+void AlarmPage::Command9_Click() {
+    form2_.context().platform.stopSound();
+}
 
-void AlarmPage::Command12_Click()
-{
+void AlarmPage::Command12_Click() {
     if (dialogs::message(this, SaveQuestion, dialogs::Style::YesNoStop) != dialogs::Answer::Yes)
         return;
     const bool wasVisible = form2_.isVisible();
@@ -167,8 +164,7 @@ void AlarmPage::Command12_Click()
         dialogs::message(this, SavedMessage);
 }
 
-void AlarmPage::Command7_Click()
-{
+void AlarmPage::Command7_Click() {
     const std::optional<QString> path = dialogs::openFile(this, ImportTitle, ImportFilter);
     if (!path)
         return;

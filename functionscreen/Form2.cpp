@@ -19,7 +19,9 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -56,16 +58,14 @@ const ButtonSpec Buttons[] = {
 Form2::Form2(Context& context, Form1& form1)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
     , context_(context)
-    , form1_(form1)
-{
+    , form1_(form1) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(Caption);
 }
 
 Form2::~Form2() = default;
 
-void Form2::Load()
-{
+void Form2::Load() {
     if (isLoaded())
         return;
     body_ = new QWidget(this);
@@ -79,8 +79,7 @@ void Form2::Load()
     runLoadSequence();
 }
 
-void Form2::createPages()
-{
+void Form2::createPages() {
     Picture1 = new SystemPage(*this, body_);
     Picture2 = new DrivesPage(*this, body_);
     Picture3 = new WallpaperPage(*this, body_);
@@ -90,18 +89,19 @@ void Form2::createPages()
     Picture8 = new ProductPage(*this, body_);
 }
 
-void Form2::createPageButtons()
-{
+void Form2::createPageButtons() {
     QAbstractButton** members[] = {&Command37, &Command29, &Command30, &Command33,
-                               &Command31, &Command26, &Command35, &Command36};
+                                   &Command31, &Command26, &Command35, &Command36};
     for (std::size_t i = 0; i < std::size(Buttons); ++i) {
         const ButtonSpec& spec = Buttons[i];
-        auto* button = new PageButton(QString::fromLatin1(spec.name), QString::fromUtf8(spec.caption),
-                                      pictures::icon(QString::fromLatin1(spec.icon)), body_);
+        auto* button =
+            new PageButton(QString::fromLatin1(spec.name), QString::fromUtf8(spec.caption),
+                           pictures::icon(QString::fromLatin1(spec.icon)), body_);
         button->setGeometry(twips::rect(spec.left, 0, ButtonWidthTwips, ButtonHeightTwips));
         *members[i] = button;
         if (spec.page)
-            connect(button, &QAbstractButton::clicked, this, [this, page = *spec.page] { bringToFront(page); });
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, page = *spec.page] { bringToFront(page); });
         else
             connect(button, &QAbstractButton::clicked, this, [this] {
                 Timer1->stop();
@@ -110,8 +110,7 @@ void Form2::createPageButtons()
     }
 }
 
-void Form2::runLoadSequence()
-{
+void Form2::runLoadSequence() {
     setFixedSize(twips::size(WidthTwips, HeightTwips));
     Timer1->start(TimerMs);
     Picture7->Label47->setText(form1_.Label2->font().family());
@@ -126,16 +125,14 @@ void Form2::runLoadSequence()
     skippingFailure([this] { Picture7->applyStoredLock(); });
 }
 
-template <typename Step> void Form2::skippingFailure(Step step)
-{
+template <typename Step> void Form2::skippingFailure(Step step) {
     try {
         step();
     } catch (const std::exception&) {
     }
 }
 
-void Form2::Unload()
-{
+void Form2::Unload() {
     if (!isLoaded())
         return;
     Timer1->stop();
@@ -143,8 +140,8 @@ void Form2::Unload()
     body_->hide();
     body_->deleteLater();
     body_ = nullptr;
-    Command37 = Command29 = Command30 = Command33 = Command31 = Command26 = Command35 =
-        Command36 = nullptr;
+    Command37 = Command29 = Command30 = Command33 = Command31 = Command26 = Command35 = Command36 =
+        nullptr;
     Picture1 = nullptr;
     Picture2 = nullptr;
     Picture3 = nullptr;
@@ -155,14 +152,12 @@ void Form2::Unload()
     Timer1 = nullptr;
 }
 
-void Form2::closeEvent(QCloseEvent* event)
-{
+void Form2::closeEvent(QCloseEvent* event) {
     Unload();
     event->accept();
 }
 
-QWidget* Form2::pageWidget(Page page) const
-{
+QWidget* Form2::pageWidget(Page page) const {
     switch (page) {
     case Page::System:
         return Picture1;
@@ -182,10 +177,11 @@ QWidget* Form2::pageWidget(Page page) const
     return nullptr;
 }
 
-void Form2::bringToFront(Page page) { pageWidget(page)->raise(); }
+void Form2::bringToFront(Page page) {
+    pageWidget(page)->raise();
+}
 
-QWidget* Form2::frontPage() const
-{
+QWidget* Form2::frontPage() const {
     if (!body_)
         return nullptr;
     // Raising a widget moves it to the end of its parent's children.
@@ -197,25 +193,28 @@ QWidget* Form2::frontPage() const
     return nullptr;
 }
 
-void Form2::showPage()
-{
+void Form2::showPage() {
+    if (!placed_) {
+        // The first showing puts the window in the middle of the screen; later ones keep
+        // where the user left it.
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+        placed_ = true;
+    }
     show();
     raise();
     activateWindow();
 }
 
-void Form2::stSave()
-{
-    const SettingsRecord record{form1_.Iti, Variant::number(Fro), AlmFro,         Rogo,
-                                TTAmPm,     YMD,                  SsVis,          form1_.Aset,
-                                form1_.MemMni};
+void Form2::stSave() {
+    const SettingsRecord record{form1_.Iti, Variant::number(Fro), AlmFro,       Rogo, TTAmPm, YMD,
+                                SsVis,      form1_.Aset,          form1_.MemMni};
     QString problem;
     const auto bytes = settingsfile::writeSettings(record, &problem);
     context_.save(datafile::Settings, bytes, problem);
 }
 
-void Form2::FomSiz()
-{
+void Form2::FomSiz() {
     const std::optional<int> next = nextSizeMode(form1_.MemMni);
     if (!next)
         return;
@@ -226,8 +225,7 @@ void Form2::FomSiz()
     stSave();
 }
 
-void Form2::Timer1_Timer()
-{
+void Form2::Timer1_Timer() {
     if (form1_.Iti.is(0)) {
         Picture7->Check7->setChecked(false);
         form1_.Ido->setPixmap(form1_.IdoO);

@@ -56,8 +56,8 @@ public:
 
     // Controls, valid while loaded.
     QAbstractButton *Command37 = nullptr, *Command29 = nullptr, *Command30 = nullptr,
-                *Command33 = nullptr, *Command31 = nullptr, *Command26 = nullptr,
-                *Command35 = nullptr, *Command36 = nullptr;
+                    *Command33 = nullptr, *Command31 = nullptr, *Command26 = nullptr,
+                    *Command35 = nullptr, *Command36 = nullptr;
     SystemPage* Picture1 = nullptr;
     DrivesPage* Picture2 = nullptr;
     WallpaperPage* Picture3 = nullptr;
@@ -83,4 +83,5 @@ private:
     Context& context_;
     Form1& form1_;
     QWidget* body_ = nullptr;
+    bool placed_ = false;
 };

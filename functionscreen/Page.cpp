@@ -3,8 +3,7 @@
 #include "Twips.h"
 
 Page::Page(const QString& name, int topTwips, QWidget* parent)
-    : QFrame(parent)
-{
+    : QFrame(parent) {
     setObjectName(name);
     setGeometry(twips::rect(LeftTwips, topTwips, WidthTwips, HeightTwips));
     setAutoFillBackground(true);

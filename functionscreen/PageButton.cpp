@@ -12,8 +12,7 @@ constexpr int Margin = 2;
 
 PageButton::PageButton(const QString& name, const QString& caption, const QIcon& icon,
                        QWidget* parent)
-    : QAbstractButton(parent)
-{
+    : QAbstractButton(parent) {
     setObjectName(name);
     setText(caption);
     setIcon(icon);
@@ -24,8 +23,7 @@ PageButton::PageButton(const QString& name, const QString& caption, const QIcon&
     setFont(small);
 }
 
-void PageButton::paintEvent(QPaintEvent*)
-{
+void PageButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QStyleOptionButton option;
     option.initFrom(this);
@@ -33,7 +31,8 @@ void PageButton::paintEvent(QPaintEvent*)
     style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
 
     const QRect iconRect((width() - IconPixels) / 2, Margin + 1, IconPixels, IconPixels);
-    icon().paint(&painter, iconRect, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    icon().paint(&painter, iconRect, Qt::AlignCenter,
+                 isEnabled() ? QIcon::Normal : QIcon::Disabled);
 
     const QRect captionRect(Margin, iconRect.bottom() + 1, width() - 2 * Margin,
                             height() - iconRect.bottom() - 1 - Margin);

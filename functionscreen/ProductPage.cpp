@@ -2,8 +2,6 @@
 
 ProductPage::ProductPage(Form2& form2, QWidget* parent)
     : Page(QStringLiteral("Picture8"), Page::TopTwips, parent)
-    , form2_(form2)
-{
-}
+    , form2_(form2) {}
 
 void ProductPage::fill() {}

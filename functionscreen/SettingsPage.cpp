@@ -29,23 +29,20 @@ const QString DesignSizeCaption = QStringLiteral("標準");
 constexpr int TopTwips = 600;
 constexpr int FontPixels = 12;
 
-QColor& lastDialogColour()
-{
+QColor& lastDialogColour() {
     // The colour dialog opens with whatever it last held, for the whole run.
     static QColor colour(Qt::black);
     return colour;
 }
 
-template <typename T> T* place(T* widget, const char* name, const QRect& geometry)
-{
+template <typename T> T* place(T* widget, const char* name, const QRect& geometry) {
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(geometry);
     return widget;
 }
 
 // A caption of the page's own, not one the program changes.
-void caption(const QString& text, QWidget* parent, const QRect& geometry)
-{
+void caption(const QString& text, QWidget* parent, const QRect& geometry) {
     (new QLabel(text, parent))->setGeometry(geometry);
 }
 
@@ -54,8 +51,7 @@ void caption(const QString& text, QWidget* parent, const QRect& geometry)
 SettingsPage::SettingsPage(Form2& form2, QWidget* parent)
     : Page(QStringLiteral("Picture7"), TopTwips, parent)
     , form2_(form2)
-    , form1_(form2.form1())
-{
+    , form1_(form2.form1()) {
     QFont pageFont = font();
     pageFont.setPixelSize(FontPixels);
     setFont(pageFont);
@@ -66,51 +62,56 @@ SettingsPage::SettingsPage(Form2& form2, QWidget* parent)
     connectControls();
 }
 
-void SettingsPage::createChecks()
-{
-    Check7 = place(new QCheckBox(QStringLiteral("フォームを移動させない"), this), "Check7", {12, 10, 196, 20});
+void SettingsPage::createChecks() {
+    Check7 = place(new QCheckBox(QStringLiteral("フォームを移動させない"), this), "Check7",
+                   {12, 10, 196, 20});
     Check4 = place(new QCheckBox(QStringLiteral("12時間表示"), this), "Check4", {12, 32, 196, 20});
-    Check3 = place(new QCheckBox(QStringLiteral("常に前面に表示する"), this), "Check3", {12, 54, 196, 20});
+    Check3 = place(new QCheckBox(QStringLiteral("常に前面に表示する"), this), "Check3",
+                   {12, 54, 196, 20});
     Check2 = place(new QCheckBox(QStringLiteral("アラーム設定時刻になったら前面に表示する"), this),
                    "Check2", {30, 76, 330, 20});
-    Check1 = place(new QCheckBox(QStringLiteral("起動ロゴを表示させる"), this), "Check1", {220, 10, 200, 20});
-    Check6 = place(new QCheckBox(QStringLiteral("「秒」は表示しない"), this), "Check6", {220, 32, 200, 20});
+    Check1 = place(new QCheckBox(QStringLiteral("起動ロゴを表示させる"), this), "Check1",
+                   {220, 10, 200, 20});
+    Check6 = place(new QCheckBox(QStringLiteral("「秒」は表示しない"), this), "Check6",
+                   {220, 32, 200, 20});
 }
 
-void SettingsPage::createDateFrame()
-{
+void SettingsPage::createDateFrame() {
     Frame2 = place(new QGroupBox(QStringLiteral("時刻・日付"), this), "Frame2", {8, 104, 274, 118});
     Option1 = place(new QRadioButton(Frame2), "Option1", {10, 20, 256, 20});
     Option3 = place(new QRadioButton(Frame2), "Option3", {10, 42, 256, 20});
     Option1->setChecked(true);
-    Label50 = place(new QLabel(QStringLiteral("現在のフォント:"), Frame2), "Label50", {12, 68, 90, 16});
+    Label50 =
+        place(new QLabel(QStringLiteral("現在のフォント:"), Frame2), "Label50", {12, 68, 90, 16});
     Label47 = place(new QLabel(Frame2), "Label47", {102, 68, 166, 16});
-    Label46 = place(new QLabel(QStringLiteral("サイズは変更できません"), Frame2), "Label46", {12, 92, 136, 16});
-    Command5 = place(new QPushButton(QStringLiteral("フォント"), Frame2), "Command5", {150, 88, 58, 24});
-    Command32 = place(new QPushButton(QStringLiteral("色指定"), Frame2), "Command32", {210, 88, 58, 24});
+    Label46 = place(new QLabel(QStringLiteral("サイズは変更できません"), Frame2), "Label46",
+                    {12, 92, 136, 16});
+    Command5 =
+        place(new QPushButton(QStringLiteral("フォント"), Frame2), "Command5", {150, 88, 58, 24});
+    Command32 =
+        place(new QPushButton(QStringLiteral("色指定"), Frame2), "Command32", {210, 88, 58, 24});
 }
 
-void SettingsPage::createPositionFrame()
-{
-    Frame3 = place(new QGroupBox(QStringLiteral("現在の画面の位置"), this), "Frame3", {288, 104, 132, 118});
+void SettingsPage::createPositionFrame() {
+    Frame3 = place(new QGroupBox(QStringLiteral("現在の画面の位置"), this), "Frame3",
+                   {288, 104, 132, 118});
     caption(QStringLiteral("X :"), Frame3, {14, 24, 24, 16});
     Label48 = place(new QLabel(Frame3), "Label48", {40, 24, 80, 16});
     caption(QStringLiteral("Y :"), Frame3, {14, 44, 24, 16});
     Label51 = place(new QLabel(Frame3), "Label51", {40, 44, 80, 16});
-    Label54 = place(new QLabel(QStringLiteral("画面の位置は自動で保存されます。"), Frame3), "Label54",
-                    {10, 68, 116, 40});
+    Label54 = place(new QLabel(QStringLiteral("画面の位置は自動で保存されます。"), Frame3),
+                    "Label54", {10, 68, 116, 40});
     Label54->setWordWrap(true);
 }
 
-void SettingsPage::createButtons()
-{
-    Label53 = place(new QLabel(QStringLiteral("フォームサイズ"), this), "Label53", {14, 240, 92, 16});
+void SettingsPage::createButtons() {
+    Label53 =
+        place(new QLabel(QStringLiteral("フォームサイズ"), this), "Label53", {14, 240, 92, 16});
     Command23 = place(new QPushButton(DesignSizeCaption, this), "Command23", {108, 234, 80, 26});
     Command20 = place(new QPushButton(AlarmOffCaption, this), "Command20", {300, 234, 116, 26});
 }
 
-void SettingsPage::connectControls()
-{
+void SettingsPage::connectControls() {
     const auto onToggle = [this](QCheckBox* box, void (SettingsPage::*handler)()) {
         connect(box, &QCheckBox::toggled, this, handler);
     };
@@ -134,8 +135,7 @@ void SettingsPage::connectControls()
     connect(Command20, &QPushButton::clicked, this, &SettingsPage::Command20_Click);
 }
 
-void SettingsPage::applyAlarmSwitch()
-{
+void SettingsPage::applyAlarmSwitch() {
     if (form1_.Aset.is(1)) {
         Command20->setText(AlarmOffCaption);
         form1_.Image4->setPixmap(form1_.A_On);
@@ -145,14 +145,12 @@ void SettingsPage::applyAlarmSwitch()
     }
 }
 
-void SettingsPage::applySizeCaption()
-{
+void SettingsPage::applySizeCaption() {
     if (const auto row = sizeModeOf(form1_.MemMni))
         Command23->setText(row->caption);
 }
 
-void SettingsPage::applyStoredValues()
-{
+void SettingsPage::applyStoredValues() {
     const QDate today = form2_.context().clock.now().date();
     Option1->setText(patterns::longDate(today));
     Option3->setText(patterns::shortDate(today));
@@ -172,8 +170,7 @@ void SettingsPage::applyStoredValues()
         Check6->setChecked(form2_.SsVis == 1);
 }
 
-void SettingsPage::applyStoredLock()
-{
+void SettingsPage::applyStoredLock() {
     if (form1_.Iti.is(0)) {
         Check7->setChecked(false);
     } else if (form1_.Iti.is(1)) {
@@ -185,23 +182,20 @@ void SettingsPage::applyStoredLock()
     }
 }
 
-void SettingsPage::Check1_Click()
-{
+void SettingsPage::Check1_Click() {
     form2_.Rogo = Check1->isChecked() ? LogoOn : LogoOff;
     form1_.KRogo = form2_.Rogo;
     form2_.stSave();
 }
 
-void SettingsPage::Check2_Click()
-{
+void SettingsPage::Check2_Click() {
     const Variant value = Variant::number(Check2->isChecked() ? 1 : 0);
     form2_.AlmFro = value;
     form1_.AlmFront = value;
     form2_.stSave();
 }
 
-void SettingsPage::Check3_Click()
-{
+void SettingsPage::Check3_Click() {
     const bool on = Check3->isChecked();
     form2_.context().platform.setTopmost(&form1_, on);
     form2_.Fro = on ? 1 : 0;
@@ -210,8 +204,7 @@ void SettingsPage::Check3_Click()
     Check2->setEnabled(!on);
 }
 
-void SettingsPage::Check4_Click()
-{
+void SettingsPage::Check4_Click() {
     const Variant mode = Variant::number(Check4->isChecked() ? 12 : 24);
     form2_.TTAmPm = mode;
     form1_.TAmPm = mode;
@@ -220,8 +213,7 @@ void SettingsPage::Check4_Click()
         form1_.Label10->setText(form1_.summaryLine());
 }
 
-void SettingsPage::Check6_Click()
-{
+void SettingsPage::Check6_Click() {
     const bool hide = Check6->isChecked();
     form1_.Label3->setVisible(!hide);
     form2_.SsVis = hide ? 1 : 0;
@@ -229,30 +221,26 @@ void SettingsPage::Check6_Click()
     form2_.stSave();
 }
 
-void SettingsPage::Check7_Click()
-{
+void SettingsPage::Check7_Click() {
     const bool locked = Check7->isChecked();
     form1_.Iti = Variant::number(locked ? 1 : 0);
     form1_.Ido->setPixmap(locked ? form1_.IdoN : form1_.IdoO);
     form2_.stSave();
 }
 
-void SettingsPage::Option1_Click()
-{
+void SettingsPage::Option1_Click() {
     form1_.Label2->setText(patterns::longDate(form2_.context().clock.now().date()));
     form2_.YMD = 0;
     form2_.stSave();
 }
 
-void SettingsPage::Option3_Click()
-{
+void SettingsPage::Option3_Click() {
     form1_.Label2->setText(patterns::shortDate(form2_.context().clock.now().date()));
     form2_.YMD = 1;
     form2_.stSave();
 }
 
-void SettingsPage::Command5_Click()
-{
+void SettingsPage::Command5_Click() {
     const std::optional<QFont> chosen = dialogs::chooseFont(this, form1_.Label17->font());
     if (!chosen)
         return;
@@ -272,8 +260,7 @@ void SettingsPage::Command5_Click()
     writeFont(chosen->family(), chosen->bold(), chosen->italic(), colours::text(form1_.Label2));
 }
 
-void SettingsPage::Command32_Click()
-{
+void SettingsPage::Command32_Click() {
     const std::optional<QColor> chosen = dialogs::chooseColour(this, lastDialogColour());
     if (!chosen)
         return;
@@ -284,8 +271,7 @@ void SettingsPage::Command32_Click()
     writeFont(face.family(), face.bold(), face.italic(), *chosen);
 }
 
-void SettingsPage::writeFont(const QString& name, bool bold, bool italic, const QColor& colour)
-{
+void SettingsPage::writeFont(const QString& name, bool bold, bool italic, const QColor& colour) {
     const FontRecord record{name, bold, italic ? record::TrueText : record::FalseText,
                             colours::toStored(colour)};
     QString problem;
@@ -293,8 +279,7 @@ void SettingsPage::writeFont(const QString& name, bool bold, bool italic, const 
     form2_.context().save(datafile::Font, bytes, problem);
 }
 
-void SettingsPage::Command20_Click()
-{
+void SettingsPage::Command20_Click() {
     if (form1_.Aset.is(1)) {
         form1_.Aset = Variant::number(0);
         Command20->setText(AlarmOnCaption);

@@ -4,8 +4,7 @@
 
 WallpaperPage::WallpaperPage(Form2& form2, QWidget* parent)
     : Page(QStringLiteral("Picture3"), Page::TopTwips, parent)
-    , form2_(form2)
-{
+    , form2_(form2) {
     Label21 = new QLabel(this);
     Label21->setObjectName(QStringLiteral("Label21"));
     Label21->setGeometry(16, 12, 200, 18);

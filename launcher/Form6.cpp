@@ -14,8 +14,7 @@ constexpr int CaptionPixels = 16;
 } // namespace
 
 Form6::Form6(QWidget* owner)
-    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint)
-{
+    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("Form6"));
     setFixedSize(WindowSize);
     setStyleSheet(QStringLiteral("QFrame#Frame1 { background: #0d1b3a; border: 1px solid #3a5596; }"
@@ -37,16 +36,14 @@ Form6::Form6(QWidget* owner)
     connect(Timer1, &QTimer::timeout, this, &Form6::Timer1_Timer);
 }
 
-void Form6::showEvent(QShowEvent* event)
-{
+void Form6::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     Timer1->start();
 }
 
-void Form6::Timer1_Timer()
-{
+void Form6::Timer1_Timer() {
     if (showLauncher)
         showLauncher();
     hide();

@@ -6,7 +6,6 @@
 #include "DataFolder.h"
 #include "Dialogs.h"
 #include "Form3.h"
-#include "launcher/Form6.h"
 #include "Patterns.h"
 #include "Pictures.h"
 #include "RecordFormat.h"
@@ -14,15 +13,16 @@
 #include "Twips.h"
 #include "functionscreen/Form2.h"
 #include "functionscreen/SettingsPage.h"
+#include "launcher/Form6.h"
 #include "platform/Platform.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QPushButton>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -44,8 +44,7 @@ Form1::Form1(Context& context, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint)
     , context_(context)
     , form2_(new Form2(context, *this))
-    , form6_(new Form6(this))
-{
+    , form6_(new Form6(this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(appinfo::Title);
     setAttribute(Qt::WA_QuitOnClose);
@@ -58,26 +57,27 @@ Form1::Form1(Context& context, QWidget* parent)
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 }
 
-Form1::~Form1() { delete form2_; }
+Form1::~Form1() {
+    delete form2_;
+}
 
-Form2& Form1::F2()
-{
+Form2& Form1::F2() {
     if (!form2_->isLoaded())
         form2_->Load();
     return *form2_;
 }
 
-bool Form1::form2Loaded() const { return form2_->isLoaded(); }
+bool Form1::form2Loaded() const {
+    return form2_->isLoaded();
+}
 
-void Form1::paintEvent(QPaintEvent*)
-{
+void Form1::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(0x0d, 0x1b, 0x3a));
     painter.drawPixmap(0, 0, background_);
 }
 
-void Form1::Form_Load()
-{
+void Form1::Form_Load() {
     context_.holdNotices();
     readSettings();
     showLogo();
@@ -102,9 +102,9 @@ void Form1::Form_Load()
     Timer1->start();
 }
 
-void Form1::readSettings()
-{
-    const SettingsRecord st = context_.load<SettingsRecord>(datafile::Settings, settingsfile::parseSettings);
+void Form1::readSettings() {
+    const SettingsRecord st =
+        context_.load<SettingsRecord>(datafile::Settings, settingsfile::parseSettings);
     Ichi = st.iti;
     Front1 = st.front;
     AlmFront = st.almFro;
@@ -127,8 +127,7 @@ void Form1::readSettings()
     MemMni = Variant::number(MemMni1);
 }
 
-void Form1::showLogo()
-{
+void Form1::showLogo() {
     if (KRogo != LogoOn)
         return;
     form3_ = new Form3();
@@ -138,16 +137,14 @@ void Form1::showLogo()
     form3_ = nullptr;
 }
 
-void Form1::readPosition()
-{
+void Form1::readPosition() {
     const PositionRecord position =
         context_.load<PositionRecord>(datafile::Position, settingsfile::parsePosition);
     // A position off the screen is kept: the user may have a screen there again.
     move(twips::px(position.left), twips::px(position.top));
 }
 
-void Form1::applySizeMode(int mode)
-{
+void Form1::applySizeMode(int mode) {
     const std::optional<SizeMode> row = sizeModeOf(Variant::number(mode));
     if (!row)
         return;
@@ -162,10 +159,11 @@ void Form1::applySizeMode(int mode)
     update();
 }
 
-void Form1::applyLockPicture() { Ido->setPixmap(Iti.is(1) ? IdoN : IdoO); }
+void Form1::applyLockPicture() {
+    Ido->setPixmap(Iti.is(1) ? IdoN : IdoO);
+}
 
-void Form1::applyLockAtLoad()
-{
+void Form1::applyLockAtLoad() {
     if (Iti.is(0)) {
         Ido->setPixmap(IdoO);
     } else if (Iti.is(1)) {
@@ -177,8 +175,7 @@ void Form1::applyLockAtLoad()
     }
 }
 
-void Form1::applyAlwaysOnTop()
-{
+void Form1::applyAlwaysOnTop() {
     if (Front.is(1)) {
         context_.platform.setTopmost(this, true);
         F2().Picture7->Check3->setChecked(true);
@@ -188,8 +185,7 @@ void Form1::applyAlwaysOnTop()
     }
 }
 
-void Form1::applyAlarmState()
-{
+void Form1::applyAlarmState() {
     if (Aset.is(1)) {
         Image4->setPixmap(A_On);
         F2().Picture7->Command20->setText(SettingsPage::AlarmOffCaption);
@@ -199,8 +195,7 @@ void Form1::applyAlarmState()
     }
 }
 
-void Form1::readFont()
-{
+void Form1::readFont() {
     const FontRecord fot = context_.load<FontRecord>(datafile::Font, settingsfile::parseFont);
     for (QLabel* label : {Label2, Label3, Label17}) {
         QFont font = label->font();
@@ -214,8 +209,7 @@ void Form1::readFont()
         colours::setText(label, colours::fromStored(fot.colour));
 }
 
-void Form1::firstDisplay()
-{
+void Form1::firstDisplay() {
     const QDateTime now = context_.clock.now();
     Label1->setText(patterns::hmmAmPm(now.time()));
     setTimeAndLamps(Qt::white);
@@ -223,8 +217,7 @@ void Form1::firstDisplay()
     showDate();
 }
 
-void Form1::applyCheckBoxesAtLoad()
-{
+void Form1::applyCheckBoxesAtLoad() {
     SettingsPage& page = *F2().Picture7;
     if (AlmFront.is(0) || AlmFront.is(1))
         page.Check2->setChecked(AlmFront.is(1));
@@ -234,29 +227,25 @@ void Form1::applyCheckBoxesAtLoad()
         page.Check4->setChecked(TAmPm.is(12));
 }
 
-void Form1::refuseSecondCopy()
-{
+void Form1::refuseSecondCopy() {
     if (context_.platform.claimSingleInstance(context_.data.folder()))
         return;
     dialogs::message(this, SecondCopyMessage, dialogs::Style::OkExclamation);
     endProgram();
 }
 
-void Form1::closeEvent(QCloseEvent* event)
-{
+void Form1::closeEvent(QCloseEvent* event) {
     event->ignore();
     endProgram();
 }
 
-void Form1::endProgram()
-{
+void Form1::endProgram() {
     context_.platform.stopSound();
     writePosition();
     context_.endProgram();
 }
 
-void Form1::writePosition()
-{
+void Form1::writePosition() {
     const PositionRecord position{float(x() * twips::PerPixel), float(y() * twips::PerPixel)};
     QString problem;
     const auto bytes = settingsfile::writePosition(position, &problem);

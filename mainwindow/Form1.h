@@ -1,8 +1,8 @@
 #pragma once
 
 #include "SettingsFiles.h"
-#include "functionscreen/Form2.h"
 #include "Variant.h"
+#include "functionscreen/Form2.h"
 
 #include <QPixmap>
 #include <QWidget>

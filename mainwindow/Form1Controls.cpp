@@ -55,9 +55,12 @@ const LabelSpec Labels[] = {
     {&Form1::Label2, "Label2", 100, 765, 2145, 195, "", Qt::white, TimeFace, DatePixels, Left},
     {&Form1::tAM, "tAM", 150, 330, 210, 195, "AM", colours::DimLamp, SmallFace, LampPixels, Centre},
     {&Form1::tPM, "tPM", 150, 510, 210, 195, "PM", colours::DimLamp, SmallFace, LampPixels, Centre},
-    {&Form1::Label15, "Label15", 2840, 430, 300, 135, "ALL", Green, SmallFace, MeterCaptionPixels, Left},
-    {&Form1::Label8, "Label8", 2840, 570, 300, 135, "USED", Yellow, SmallFace, MeterCaptionPixels, Left},
-    {&Form1::Label16, "Label16", 2840, 700, 300, 135, "FREE", Cyan, SmallFace, MeterCaptionPixels, Left},
+    {&Form1::Label15, "Label15", 2840, 430, 300, 135, "ALL", Green, SmallFace, MeterCaptionPixels,
+     Left},
+    {&Form1::Label8, "Label8", 2840, 570, 300, 135, "USED", Yellow, SmallFace, MeterCaptionPixels,
+     Left},
+    {&Form1::Label16, "Label16", 2840, 700, 300, 135, "FREE", Cyan, SmallFace, MeterCaptionPixels,
+     Left},
     {&Form1::Label7, "Label7", 3120, 430, 585, 165, "", Green, SmallFace, MeterValuePixels, Right},
     {&Form1::Label6, "Label6", 3120, 570, 585, 165, "", Yellow, SmallFace, MeterValuePixels, Right},
     {&Form1::Label9, "Label9", 3120, 700, 585, 165, "", Cyan, SmallFace, MeterValuePixels, Right},
@@ -79,8 +82,7 @@ const PictureSpec Pictures[] = {
     {&Form1::Image4, "Image4", "", 2000, 315, 210, 180},
 };
 
-QFont faceOf(const QString& family, int pixels)
-{
+QFont faceOf(const QString& family, int pixels) {
     QFont font(family);
     font.setPixelSize(pixels);
     return font;
@@ -88,8 +90,7 @@ QFont faceOf(const QString& family, int pixels)
 
 } // namespace
 
-void Form1::createControls()
-{
+void Form1::createControls() {
     IdoN = pictures::load(QStringLiteral("IdoN"));
     IdoO = pictures::load(QStringLiteral("IdoO"));
     A_On = pictures::load(QStringLiteral("A_On"));
@@ -123,9 +124,9 @@ void Form1::createControls()
     PB->setObjectName(QStringLiteral("PB"));
     PB->setGeometry(twips::rect(2840, 860, 870, 105));
     PB->setTextVisible(false);
-    PB->setStyleSheet(QStringLiteral(
-        "QProgressBar { border: 1px solid #3a5596; background: #050c1e; }"
-        "QProgressBar::chunk { background: #00d8ff; }"));
+    PB->setStyleSheet(
+        QStringLiteral("QProgressBar { border: 1px solid #3a5596; background: #050c1e; }"
+                       "QProgressBar::chunk { background: #00d8ff; }"));
 
     for (const PictureSpec& spec : Pictures) {
         auto* picture = new ClickableLabel(QString::fromLatin1(spec.name),
@@ -149,8 +150,7 @@ void Form1::createControls()
     setFixedSize(twips::size(3765, 1035));
 }
 
-void Form1::createMenu()
-{
+void Form1::createMenu() {
     pMenu = new QMenu(this);
     pMenu->setObjectName(QStringLiteral("pMenu"));
     const auto item = [this](const char* name, const char* caption) {

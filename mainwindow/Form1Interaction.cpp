@@ -2,8 +2,8 @@
 #include "ClickableLabel.h"
 #include "Context.h"
 #include "Form1.h"
-#include "launcher/Form6.h"
 #include "functionscreen/Form2.h"
+#include "launcher/Form6.h"
 #include "platform/Platform.h"
 
 #include <QMenu>
@@ -16,8 +16,7 @@ namespace {
 constexpr int SystemMoveSettleMs = 400;
 } // namespace
 
-void Form1::connectControls()
-{
+void Form1::connectControls() {
     connect(Image1, &ClickableLabel::clicked, this, [this] { pMenu->popup(QCursor::pos()); });
     connect(Image7, &ClickableLabel::clicked, this, [this] { pMenu->popup(QCursor::pos()); });
     connect(Ido, &ClickableLabel::clicked, this, &Form1::Ido_Click);
@@ -47,17 +46,17 @@ void Form1::connectControls()
     });
 }
 
-void Form1::openPage(Form2::Page page)
-{
+void Form1::openPage(Form2::Page page) {
     Form2& form2 = F2();
     form2.bringToFront(page);
     form2.showPage();
 }
 
-void Form1::openLauncher() { form6_->show(); }
+void Form1::openLauncher() {
+    form6_->show();
+}
 
-void Form1::Ido_Click()
-{
+void Form1::Ido_Click() {
     if (Iti.is(0)) {
         Ido->setPixmap(IdoN);
         Iti = Variant::number(1);
@@ -67,16 +66,16 @@ void Form1::Ido_Click()
     }
 }
 
-void Form1::sizeButton_Click() { F2().FomSiz(); }
+void Form1::sizeButton_Click() {
+    F2().FomSiz();
+}
 
-void Form1::Label10_MouseDown(QMouseEvent* event)
-{
+void Form1::Label10_MouseDown(QMouseEvent* event) {
     dragOffset_ = event->globalPosition().toPoint() - pos();
     manualDrag_ = false;
 }
 
-void Form1::Label10_MouseMove(QMouseEvent* event)
-{
+void Form1::Label10_MouseMove(QMouseEvent* event) {
     if (!Iti.is(0) || event->buttons() != Qt::LeftButton)
         return;
     if (!manualDrag_) {
@@ -89,14 +88,12 @@ void Form1::Label10_MouseMove(QMouseEvent* event)
     move(event->globalPosition().toPoint() - dragOffset_);
 }
 
-void Form1::Label10_MouseUp(QMouseEvent*)
-{
+void Form1::Label10_MouseUp(QMouseEvent*) {
     manualDrag_ = false;
     writePosition();
 }
 
-void Form1::moveEvent(QMoveEvent* event)
-{
+void Form1::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     if (systemMove_)
         systemMoveSettled_->start();

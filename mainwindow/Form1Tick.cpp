@@ -20,8 +20,7 @@ const QString SummarySeparator = QStringLiteral(" / ");
 const QString NoSound = QStringLiteral("設定なし");
 } // namespace
 
-void Form1::Timer1_Timer()
-{
+void Form1::Timer1_Timer() {
     SettingsPage& page = *F2().Picture7;
     page.Label48->setText(QString::number(x()));
     page.Label51->setText(QString::number(y()));
@@ -40,8 +39,7 @@ void Form1::Timer1_Timer()
         Image4->setPixmap(A_Off);
 }
 
-void Form1::setTimeAndLamps(const QColor& litColour)
-{
+void Form1::setTimeAndLamps(const QColor& litColour) {
     if (TAmPm.is(24)) {
         Label17->setText(patterns::hmm(context_.clock.now().time()));
         colours::setText(tAM, colours::DimLamp);
@@ -61,8 +59,7 @@ void Form1::setTimeAndLamps(const QColor& litColour)
     }
 }
 
-void Form1::showDate()
-{
+void Form1::showDate() {
     const qint16 ymd = form2_->YMD;
     if (ymd == 0)
         Label2->setText(patterns::longDate(context_.clock.now().date()));
@@ -70,17 +67,14 @@ void Form1::showDate()
         Label2->setText(patterns::shortDate(context_.clock.now().date()));
 }
 
-QString Form1::summaryLine() const
-{
+QString Form1::summaryLine() const {
     const QDateTime now = context_.clock.now();
-    const QString time =
-        TAmPm.is(12) ? patterns::hmmAmPm(now.time()) : patterns::hmm(now.time());
+    const QString time = TAmPm.is(12) ? patterns::hmmAmPm(now.time()) : patterns::hmm(now.time());
     return patterns::monthDayJapanese(now.date()) + SummarySeparator + time + SummarySeparator +
            Label9->text();
 }
 
-void Form1::AlmHantei()
-{
+void Form1::AlmHantei() {
     const QString minutes = Label12->text();
     if (minutes == QLatin1String("59") || minutes == QLatin1String("29"))
         almGuard_ = 0;
@@ -105,8 +99,7 @@ void Form1::AlmHantei()
     }
 }
 
-void Form1::MemCheck()
-{
+void Form1::MemCheck() {
     const MemoryStatus status = context_.platform.memoryStatus();
     const MemoryFigures figures =
         MemoryFigures::fromBytes(status.totalPhysical, status.availablePhysical);

@@ -18,8 +18,7 @@ constexpr int VersionPixels = 13;
 
 Form3::Form3(int holdMs)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::SplashScreen)
-    , holdMs_(holdMs)
-{
+    , holdMs_(holdMs) {
     setObjectName(QStringLiteral("Form3"));
     auto* picture = new QLabel(this);
     picture->setPixmap(pictures::load(QStringLiteral("Logo")));
@@ -37,15 +36,13 @@ Form3::Form3(int holdMs)
         move(screen->geometry().center() - rect().center());
 }
 
-void Form3::showAndPaint()
-{
+void Form3::showAndPaint() {
     show();
     repaint();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void Form3::Unload()
-{
+void Form3::Unload() {
     if (!isVisible())
         return;
     // Elapsed time, not the wall clock, so midnight or a clock change cannot stretch it.

@@ -2,8 +2,7 @@
 
 #include "Form1.h"
 
-std::optional<SizeMode> sizeModeOf(const Variant& mode)
-{
+std::optional<SizeMode> sizeModeOf(const Variant& mode) {
     static const SizeMode modes[] = {
         {0, &Form1::DaiS, &Form1::GS, false, 1035, 2860, QStringLiteral("最小")},
         {1, &Form1::DaiL, &Form1::GM, false, 1035, 3765, QStringLiteral("標準")},
@@ -16,8 +15,7 @@ std::optional<SizeMode> sizeModeOf(const Variant& mode)
     return std::nullopt;
 }
 
-std::optional<int> nextSizeMode(const Variant& mode)
-{
+std::optional<int> nextSizeMode(const Variant& mode) {
     if (mode.isEmpty())
         return std::nullopt;
     if (mode.is(1))

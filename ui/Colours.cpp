@@ -4,20 +4,19 @@
 
 namespace colours {
 
-QColor fromStored(qint32 value)
-{
+QColor fromStored(qint32 value) {
     return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
 }
 
-qint32 toStored(const QColor& colour)
-{
+qint32 toStored(const QColor& colour) {
     return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
 }
 
-QColor text(const QWidget* widget) { return widget->palette().color(QPalette::WindowText); }
+QColor text(const QWidget* widget) {
+    return widget->palette().color(QPalette::WindowText);
+}
 
-void setText(QWidget* widget, const QColor& colour)
-{
+void setText(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     if (palette.color(QPalette::WindowText) == colour)
         return;

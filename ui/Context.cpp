@@ -7,17 +7,14 @@ Context::Context(Platform& platform, const Clock& clock, const DataFolder& data,
     : platform(platform)
     , clock(clock)
     , data(data)
-    , endProgram_(std::move(endProgram))
-{
-}
+    , endProgram_(std::move(endProgram)) {}
 
 bool Context::save(const QString& fileName, const std::optional<QByteArray>& bytes,
-                   const QString& problem)
-{
+                   const QString& problem) {
     if (!bytes) {
-        dialogs::message(nullptr,
-                         QStringLiteral("「%1」に保存できませんでした。\n%2").arg(fileName, problem),
-                         dialogs::Style::OkExclamation);
+        dialogs::message(
+            nullptr, QStringLiteral("「%1」に保存できませんでした。\n%2").arg(fileName, problem),
+            dialogs::Style::OkExclamation);
         return false;
     }
     const QString reason = datafile::writeAtomically(data.path(fileName), *bytes);
@@ -28,15 +25,13 @@ bool Context::save(const QString& fileName, const std::optional<QByteArray>& byt
     return false;
 }
 
-void Context::notify(const QString& text)
-{
+void Context::notify(const QString& text) {
     pending_.append(text);
     if (held_ == 0)
         releaseNotices();
 }
 
-void Context::releaseNotices()
-{
+void Context::releaseNotices() {
     if (held_ > 0)
         --held_;
     if (held_ > 0 || pending_.isEmpty())

@@ -46,8 +46,7 @@ private:
 };
 
 template <typename T>
-T Context::load(const QString& fileName, const std::function<T(const QByteArray&)>& parse)
-{
+T Context::load(const QString& fileName, const std::function<T(const QByteArray&)>& parse) {
     datafile::Repair repair;
     T value = datafile::load<T>(data, fileName, parse, repair);
     if (!repair.recovered.isEmpty())

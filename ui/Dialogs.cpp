@@ -16,15 +16,13 @@ struct Script {
     std::function<void(const script::Shown&)> unexpected;
 };
 
-Script& theScript()
-{
+Script& theScript() {
     static Script s;
     return s;
 }
 
 // The scripted reply for a dialog, when a script is active.
-std::optional<script::Reply> scripted(const script::Shown& shown)
-{
+std::optional<script::Reply> scripted(const script::Shown& shown) {
     Script& s = theScript();
     if (!s.active)
         return std::nullopt;
@@ -39,15 +37,13 @@ std::optional<script::Reply> scripted(const script::Shown& shown)
     return reply;
 }
 
-template <typename T> std::optional<T> replyAs(const script::Reply& reply)
-{
+template <typename T> std::optional<T> replyAs(const script::Reply& reply) {
     if (const T* value = std::get_if<T>(&reply))
         return *value;
     return std::nullopt;
 }
 
-QMessageBox::Icon iconOf(Style style)
-{
+QMessageBox::Icon iconOf(Style style) {
     switch (style) {
     case Style::OkError:
     case Style::OkCancelStop:
@@ -63,8 +59,7 @@ QMessageBox::Icon iconOf(Style style)
     return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButtons buttonsOf(Style style)
-{
+QMessageBox::StandardButtons buttonsOf(Style style) {
     switch (style) {
     case Style::OkCancelStop:
         return QMessageBox::Ok | QMessageBox::Cancel;
@@ -76,8 +71,7 @@ QMessageBox::StandardButtons buttonsOf(Style style)
     }
 }
 
-Answer answerOf(int button)
-{
+Answer answerOf(int button) {
     switch (button) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -91,8 +85,7 @@ Answer answerOf(int button)
 }
 
 // A box closed without choosing gives the answer of its escape button.
-Answer defaultAnswer(Style style)
-{
+Answer defaultAnswer(Style style) {
     const auto buttons = buttonsOf(style);
     if (buttons & QMessageBox::No)
         return Answer::No;
@@ -103,8 +96,7 @@ Answer defaultAnswer(Style style)
 
 } // namespace
 
-Answer message(QWidget* parent, const QString& text, Style style, const QString& title)
-{
+Answer message(QWidget* parent, const QString& text, Style style, const QString& title) {
     if (auto reply = scripted({QStringLiteral("message"), title, text, style}))
         return replyAs<Answer>(*reply).value_or(defaultAnswer(style));
     QMessageBox box(iconOf(style), title, text, buttonsOf(style), parent);
@@ -112,8 +104,7 @@ Answer message(QWidget* parent, const QString& text, Style style, const QString&
     return answerOf(box.exec());
 }
 
-QStringList qtFilters(const QString& filter)
-{
+QStringList qtFilters(const QString& filter) {
     const QStringList parts = filter.split(u'|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
@@ -124,8 +115,7 @@ QStringList qtFilters(const QString& filter)
     return filters;
 }
 
-std::optional<QString> openFile(QWidget* parent, const QString& title, const QString& filter)
-{
+std::optional<QString> openFile(QWidget* parent, const QString& title, const QString& filter) {
     if (auto reply = scripted({QStringLiteral("file"), title, filter, Style::Ok}))
         return replyAs<QString>(*reply);
     QFileDialog dialog(parent, title);
@@ -136,8 +126,7 @@ std::optional<QString> openFile(QWidget* parent, const QString& title, const QSt
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial)
-{
+std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) {
     if (auto reply = scripted({QStringLiteral("font"), {}, initial.family(), Style::Ok}))
         return replyAs<QFont>(*reply);
     bool ok = false;
@@ -145,16 +134,14 @@ std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial)
     return ok ? std::optional<QFont>(font) : std::nullopt;
 }
 
-std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial)
-{
+std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) {
     if (auto reply = scripted({QStringLiteral("colour"), {}, initial.name(), Style::Ok}))
         return replyAs<QColor>(*reply);
     const QColor colour = QColorDialog::getColor(initial, parent);
     return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
 }
 
-std::optional<QString> chooseFolder(QWidget* parent, const QString& start)
-{
+std::optional<QString> chooseFolder(QWidget* parent, const QString& start) {
     if (auto reply = scripted({QStringLiteral("folder"), {}, start, Style::Ok}))
         return replyAs<QString>(*reply);
     const QString folder = QFileDialog::getExistingDirectory(parent, {}, start);
@@ -163,20 +150,29 @@ std::optional<QString> chooseFolder(QWidget* parent, const QString& start)
 
 namespace script {
 
-void begin(std::function<void(const Shown&)> unexpected)
-{
+void begin(std::function<void(const Shown&)> unexpected) {
     theScript() = Script{true, {}, {}, std::move(unexpected)};
 }
 
-void end() { theScript() = Script{}; }
+void end() {
+    theScript() = Script{};
+}
 
-bool active() { return theScript().active; }
+bool active() {
+    return theScript().active;
+}
 
-void push(const Reply& reply) { theScript().replies.push_back(reply); }
+void push(const Reply& reply) {
+    theScript().replies.push_back(reply);
+}
 
-bool exhausted() { return theScript().replies.empty(); }
+bool exhausted() {
+    return theScript().replies.empty();
+}
 
-const QList<Shown>& shown() { return theScript().shown; }
+const QList<Shown>& shown() {
+    return theScript().shown;
+}
 
 } // namespace script
 } // namespace dialogs

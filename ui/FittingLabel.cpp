@@ -6,8 +6,7 @@ namespace {
 constexpr int NarrowestStretch = 50;
 }
 
-void FittingLabel::paintEvent(QPaintEvent* event)
-{
+void FittingLabel::paintEvent(QPaintEvent* event) {
     const int needed = fontMetrics().horizontalAdvance(text());
     if (needed <= width()) {
         QLabel::paintEvent(event);

@@ -20,8 +20,7 @@ constexpr int UiPointSize = 9;
 
 } // namespace
 
-void registerFontSubstitutions()
-{
+void registerFontSubstitutions() {
     QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), GothicFaces);
     QFont::insertSubstitutions(QStringLiteral("MS Gothic"), GothicFaces);
     QFont::insertSubstitutions(UiFace, ProportionalFaces);
@@ -30,8 +29,7 @@ void registerFontSubstitutions()
     QApplication::setFont(QFont(UiFace, UiPointSize));
 }
 
-void installJapanese(QApplication& app)
-{
+void installJapanese(QApplication& app) {
     const QLocale japanese(QLocale::Japanese, QLocale::Japan);
     QLocale::setDefault(japanese);
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);

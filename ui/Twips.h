@@ -10,11 +10,14 @@ namespace twips {
 
 inline constexpr int PerPixel = 15;
 
-inline int px(double twips) { return qRound(twips / PerPixel); }
-inline QRect rect(int left, int top, int width, int height)
-{
+inline int px(double twips) {
+    return qRound(twips / PerPixel);
+}
+inline QRect rect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));
 }
-inline QSize size(int width, int height) { return QSize(px(width), px(height)); }
+inline QSize size(int width, int height) {
+    return QSize(px(width), px(height));
+}
 
 } // namespace twips

@@ -9,12 +9,9 @@ constexpr int Margin = 3;
 }
 
 WrapButton::WrapButton(const QString& caption, QWidget* parent)
-    : QPushButton(caption, parent)
-{
-}
+    : QPushButton(caption, parent) {}
 
-void WrapButton::paintEvent(QPaintEvent*)
-{
+void WrapButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
@@ -22,7 +19,7 @@ void WrapButton::paintEvent(QPaintEvent*)
     style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
     QTextOption wrap(Qt::AlignCenter);
     wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(rect().adjusted(Margin, Margin, -Margin, -Margin), text(), wrap);
 }

@@ -28,8 +28,7 @@ const QString MeminfoPath = QStringLiteral("/proc/meminfo");
 const QString OsReleasePath = QStringLiteral("/etc/os-release");
 
 // A /proc/meminfo line such as "MemTotal:  16314060 kB", in bytes.
-quint64 meminfoBytes(const QByteArray& meminfo, const QByteArray& key)
-{
+quint64 meminfoBytes(const QByteArray& meminfo, const QByteArray& key) {
     const qsizetype at = meminfo.indexOf('\n' + key + ':');
     const qsizetype start = at < 0 ? (meminfo.startsWith(key + ':') ? 0 : -1) : at + 1;
     if (start < 0)
@@ -44,8 +43,7 @@ quint64 meminfoBytes(const QByteArray& meminfo, const QByteArray& key)
 LinuxPlatform::LinuxPlatform() = default;
 LinuxPlatform::~LinuxPlatform() = default;
 
-MemoryStatus LinuxPlatform::memoryStatus()
-{
+MemoryStatus LinuxPlatform::memoryStatus() {
     QFile file(MeminfoPath);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -53,23 +51,20 @@ MemoryStatus LinuxPlatform::memoryStatus()
     return {meminfoBytes(meminfo, "MemTotal"), meminfoBytes(meminfo, "MemAvailable")};
 }
 
-QString LinuxPlatform::computerName()
-{
+QString LinuxPlatform::computerName() {
     char name[256] = {};
     gethostname(name, sizeof name - 1);
     return QString::fromLocal8Bit(name);
 }
 
-std::optional<QString> LinuxPlatform::userName()
-{
+std::optional<QString> LinuxPlatform::userName() {
     const passwd* entry = getpwuid(geteuid());
     if (!entry || !entry->pw_name)
         return std::nullopt;
     return QString::fromLocal8Bit(entry->pw_name);
 }
 
-OsVersion LinuxPlatform::osVersion()
-{
+OsVersion LinuxPlatform::osVersion() {
     OsVersion version;
     utsname names{};
     if (uname(&names) == 0) {
@@ -88,10 +83,11 @@ OsVersion LinuxPlatform::osVersion()
     return version;
 }
 
-int LinuxPlatform::currentWallpaper(QString&) { return NotFound; }
+int LinuxPlatform::currentWallpaper(QString&) {
+    return NotFound;
+}
 
-void LinuxPlatform::setTopmost(QWidget* window, bool topmost)
-{
+void LinuxPlatform::setTopmost(QWidget* window, bool topmost) {
     // Changing the window's flags in place keeps it where it is, without a hide and show.
     window->overrideWindowFlags(topmost ? window->windowFlags() | Qt::WindowStaysOnTopHint
                                         : window->windowFlags() & ~Qt::WindowStaysOnTopHint);
@@ -101,30 +97,28 @@ void LinuxPlatform::setTopmost(QWidget* window, bool topmost)
         window->raise();
 }
 
-bool LinuxPlatform::startWindowMove(QWidget* window)
-{
+bool LinuxPlatform::startWindowMove(QWidget* window) {
     QWindow* handle = window->windowHandle();
     return handle && handle->startSystemMove();
 }
 
-QSize LinuxPlatform::screenSize()
-{
+QSize LinuxPlatform::screenSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().size() * screen->devicePixelRatio() : QSize();
 }
 
-ColourDepth LinuxPlatform::colourDepth()
-{
+ColourDepth LinuxPlatform::colourDepth() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return {screen ? screen->depth() : 0, 1};
 }
 
-bool LinuxPlatform::setWallpaper(const QString&) { return false; }
+bool LinuxPlatform::setWallpaper(const QString&) {
+    return false;
+}
 
 void LinuxPlatform::endSession(SessionEnd) {}
 
-std::optional<DiskSpace> LinuxPlatform::diskFreeSpace(const QString& root)
-{
+std::optional<DiskSpace> LinuxPlatform::diskFreeSpace(const QString& root) {
     struct statvfs figures {};
     if (statvfs(QFile::encodeName(root).constData(), &figures) != 0)
         return std::nullopt;
@@ -132,43 +126,46 @@ std::optional<DiskSpace> LinuxPlatform::diskFreeSpace(const QString& root)
     return DiskSpace{figures.f_bavail * unit, figures.f_blocks * unit, figures.f_bfree * unit};
 }
 
-DriveType LinuxPlatform::driveType(const QString&) { return DriveType::Unknown; }
+DriveType LinuxPlatform::driveType(const QString&) {
+    return DriveType::Unknown;
+}
 
-QString LinuxPlatform::browseForFolder(QWidget* owner)
-{
+QString LinuxPlatform::browseForFolder(QWidget* owner) {
     return dialogs::chooseFolder(owner, QDir::homePath()).value_or(QString());
 }
 
-void LinuxPlatform::openWebPage(const QUrl& url) { QDesktopServices::openUrl(url); }
+void LinuxPlatform::openWebPage(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}
 
-QPixmap LinuxPlatform::fileIcon(const QString& path)
-{
+QPixmap LinuxPlatform::fileIcon(const QString& path) {
     return QFileIconProvider().icon(QFileInfo(path)).pixmap(IconPixels, IconPixels);
 }
 
-SoundPlayer& LinuxPlatform::sound()
-{
+SoundPlayer& LinuxPlatform::sound() {
     if (!sound_)
         sound_ = std::make_unique<SoundPlayer>();
     return *sound_;
 }
 
-void LinuxPlatform::playSound(const QString& path) { sound().play(path); }
+void LinuxPlatform::playSound(const QString& path) {
+    sound().play(path);
+}
 
-void LinuxPlatform::stopSound()
-{
+void LinuxPlatform::stopSound() {
     if (sound_)
         sound_->stop();
 }
 
-QList<DirectoryEntry> LinuxPlatform::listDirectory(const QString&) { return {}; }
+QList<DirectoryEntry> LinuxPlatform::listDirectory(const QString&) {
+    return {};
+}
 
-bool LinuxPlatform::claimSingleInstance(const QString& dataFolder)
-{
-    const QByteArray key = QCryptographicHash::hash(QDir(dataFolder).absolutePath().toUtf8(),
-                                                    QCryptographicHash::Sha1)
-                               .toHex()
-                               .left(16);
+bool LinuxPlatform::claimSingleInstance(const QString& dataFolder) {
+    const QByteArray key =
+        QCryptographicHash::hash(QDir(dataFolder).absolutePath().toUtf8(), QCryptographicHash::Sha1)
+            .toHex()
+            .left(16);
     // The session's runtime folder goes away with the session, and the lock with it.
     QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (folder.isEmpty() || !QFileInfo(folder).isWritable())
@@ -179,4 +176,6 @@ bool LinuxPlatform::claimSingleInstance(const QString& dataFolder)
     return instanceLock_->tryLock(0);
 }
 
-bool LinuxPlatform::startProgram(const QString& path) { return QProcess::startDetached(path, {}); }
+bool LinuxPlatform::startProgram(const QString& path) {
+    return QProcess::startDetached(path, {});
+}

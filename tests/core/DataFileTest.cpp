@@ -11,21 +11,18 @@
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
+QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writeAll(const QString& path, const QByteArray& bytes)
-{
+void writeAll(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
 
-QByteArray parseWhole(const QByteArray& bytes)
-{
+QByteArray parseWhole(const QByteArray& bytes) {
     if (!bytes.endsWith("\r\n"))
         throw std::runtime_error("short");
     return bytes;
@@ -33,20 +30,19 @@ QByteArray parseWhole(const QByteArray& bytes)
 
 } // namespace
 
-TEST(DataFile, AMissingFileStartsFromTheDeliveredDefault)
-{
+TEST(DataFile, AMissingFileStartsFromTheDeliveredDefault) {
     QTemporaryDir install;
     const DataFolder data(install.path());
     datafile::Repair repair;
-    const QByteArray value = datafile::load<QByteArray>(data, datafile::Settings, parseWhole, repair);
+    const QByteArray value =
+        datafile::load<QByteArray>(data, datafile::Settings, parseWhole, repair);
     EXPECT_EQ(value, datafile::deliveredDefault(datafile::Settings));
     EXPECT_EQ(readAll(data.path(datafile::Settings)), value);
     EXPECT_TRUE(repair.recovered.contains(datafile::Settings));
     EXPECT_TRUE(repair.writeFailure.isEmpty());
 }
 
-TEST(DataFile, ADamagedFileIsKeptAsBak)
-{
+TEST(DataFile, ADamagedFileIsKeptAsBak) {
     QTemporaryDir install;
     const DataFolder data(install.path());
     QDir().mkpath(data.folder());
@@ -58,8 +54,7 @@ TEST(DataFile, ADamagedFileIsKeptAsBak)
     EXPECT_TRUE(repair.recovered.contains(QStringLiteral("fot.kvi.bak")));
 }
 
-TEST(DataFile, AGoodFileIsLeftAlone)
-{
+TEST(DataFile, AGoodFileIsLeftAlone) {
     QTemporaryDir install;
     const DataFolder data(install.path());
     QDir().mkpath(data.folder());
@@ -69,8 +64,7 @@ TEST(DataFile, AGoodFileIsLeftAlone)
     EXPECT_FALSE(repair.happened());
 }
 
-TEST(DataFile, AReadOnlyFolderOrAFullDiskFailsWithAReasonAndKeepsTheFile)
-{
+TEST(DataFile, AReadOnlyFolderOrAFullDiskFailsWithAReasonAndKeepsTheFile) {
     QTemporaryDir install;
     const QString folder = install.filePath(QStringLiteral("Data"));
     {
@@ -78,7 +72,8 @@ TEST(DataFile, AReadOnlyFolderOrAFullDiskFailsWithAReasonAndKeepsTheFile)
         if (!readOnly.mounted())
             GTEST_SKIP() << "cannot mount a scratch file system here";
         const QString reason = datafile::writeAtomically(folder + QStringLiteral("/St.kvi"), "new");
-        EXPECT_TRUE(reason.contains(QStringLiteral("権限")) || reason.contains(QStringLiteral("読み取り専用")))
+        EXPECT_TRUE(reason.contains(QStringLiteral("権限")) ||
+                    reason.contains(QStringLiteral("読み取り専用")))
             << reason.toStdString();
     }
     const ScratchMount tiny(folder, QStringLiteral("size=64k"));
@@ -90,8 +85,7 @@ TEST(DataFile, AReadOnlyFolderOrAFullDiskFailsWithAReasonAndKeepsTheFile)
     EXPECT_EQ(readAll(path), QByteArray("old"));
 }
 
-TEST(DataFile, AReadOnlyFileIsNotReplaced)
-{
+TEST(DataFile, AReadOnlyFileIsNotReplaced) {
     QTemporaryDir install;
     const QString path = install.filePath(QStringLiteral("St.kvi"));
     writeAll(path, "old");
@@ -101,16 +95,14 @@ TEST(DataFile, AReadOnlyFileIsNotReplaced)
     EXPECT_EQ(readAll(path), QByteArray("old"));
 }
 
-TEST(DataFile, AMissingFolderIsNamedInTheReason)
-{
+TEST(DataFile, AMissingFolderIsNamedInTheReason) {
     QTemporaryDir install;
     const QString path = install.filePath(QStringLiteral("gone/St.kvi"));
     const QString reason = datafile::writeAtomically(path, "new");
     EXPECT_TRUE(reason.contains(QStringLiteral("gone"))) << reason.toStdString();
 }
 
-TEST(DataFile, AWriteKilledHalfwayLeavesTheOldOrTheNewFile)
-{
+TEST(DataFile, AWriteKilledHalfwayLeavesTheOldOrTheNewFile) {
     QTemporaryDir install;
     const QString path = install.filePath(QStringLiteral("alarmset.kvi"));
     const QByteArray first(1 << 20, 'a');
@@ -124,6 +116,7 @@ TEST(DataFile, AWriteKilledHalfwayLeavesTheOldOrTheNewFile)
         writer.kill();
         writer.waitForFinished();
         const QByteArray now = readAll(path);
-        EXPECT_TRUE(now == first || now == second) << "round " << round << ": " << now.size() << " bytes";
+        EXPECT_TRUE(now == first || now == second)
+            << "round " << round << ": " << now.size() << " bytes";
     }
 }

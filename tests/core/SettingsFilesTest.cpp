@@ -1,16 +1,17 @@
+#include "SettingsFiles.h"
 #include "Cp932.h"
 #include "RecordFormat.h"
-#include "SettingsFiles.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-QByteArray line(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)).value() + "\r\n"; }
+QByteArray line(const char* utf8) {
+    return cp932::encode(QString::fromUtf8(utf8)).value() + "\r\n";
+}
 
 template <typename Record, typename Parse, typename Write>
-void expectRoundTrip(const QByteArray& bytes, Parse parse, Write write)
-{
+void expectRoundTrip(const QByteArray& bytes, Parse parse, Write write) {
     const Record record = parse(bytes);
     const std::optional<QByteArray> written = write(record, nullptr);
     ASSERT_TRUE(written.has_value());
@@ -19,19 +20,20 @@ void expectRoundTrip(const QByteArray& bytes, Parse parse, Write write)
 
 } // namespace
 
-TEST(SettingsFiles, EveryDocumentedRecordRoundTripsToTheSameBytes)
-{
+TEST(SettingsFiles, EveryDocumentedRecordRoundTripsToTheSameBytes) {
     for (const char* text : {"0,1,1,\"on\",12,0,0,1,1", "1,0,0,\"off\",24,1,1,0,0",
                              ",0,1,\"on\",12,0,0,1,1", "0,1,,\"on\",12,0,0,1,1"})
-        expectRoundTrip<SettingsRecord>(line(text), settingsfile::parseSettings, settingsfile::writeSettings);
+        expectRoundTrip<SettingsRecord>(line(text), settingsfile::parseSettings,
+                                        settingsfile::writeSettings);
     for (const char* text : {"9000,600", "3127.5,-120", "0,0"})
-        expectRoundTrip<PositionRecord>(line(text), settingsfile::parsePosition, settingsfile::writePosition);
-    for (const char* text : {"\"ＭＳ Ｐゴシック\",#TRUE#,#FALSE#,16777215", "\"IPAGothic\",#FALSE#,#TRUE#,255"})
+        expectRoundTrip<PositionRecord>(line(text), settingsfile::parsePosition,
+                                        settingsfile::writePosition);
+    for (const char* text :
+         {"\"ＭＳ Ｐゴシック\",#TRUE#,#FALSE#,16777215", "\"IPAGothic\",#FALSE#,#TRUE#,255"})
         expectRoundTrip<FontRecord>(line(text), settingsfile::parseFont, settingsfile::writeFont);
 }
 
-TEST(SettingsFiles, FixedNotOnTopRecordReadsAsItsValues)
-{
+TEST(SettingsFiles, FixedNotOnTopRecordReadsAsItsValues) {
     const SettingsRecord r = settingsfile::parseSettings(line("1,0,0,\"off\",24,1,1,0,0"));
     EXPECT_TRUE(r.iti.is(1));
     EXPECT_TRUE(r.front.is(0));
@@ -43,16 +45,14 @@ TEST(SettingsFiles, FixedNotOnTopRecordReadsAsItsValues)
     EXPECT_TRUE(r.memMni.is(0));
 }
 
-TEST(SettingsFiles, EmptyVariantIsZeroButNotOne)
-{
+TEST(SettingsFiles, EmptyVariantIsZeroButNotOne) {
     const SettingsRecord r = settingsfile::parseSettings(line(",0,1,\"on\",12,0,0,1,1"));
     EXPECT_TRUE(r.iti.isEmpty());
     EXPECT_TRUE(r.iti.is(0));
     EXPECT_FALSE(r.iti.is(1));
 }
 
-TEST(SettingsFiles, FontBooleansAndItalicText)
-{
+TEST(SettingsFiles, FontBooleansAndItalicText) {
     const FontRecord italic = settingsfile::parseFont(line("\"a\",#TRUE#,#TRUE#,0"));
     EXPECT_TRUE(italic.bold);
     EXPECT_EQ(italic.italic, record::TrueText);
@@ -61,22 +61,22 @@ TEST(SettingsFiles, FontBooleansAndItalicText)
     EXPECT_EQ(other.italic, QStringLiteral("maybe"));
 }
 
-TEST(SettingsFiles, ShortOrMalformedFilesAreRefused)
-{
+TEST(SettingsFiles, ShortOrMalformedFilesAreRefused) {
     EXPECT_THROW(settingsfile::parseSettings(line("0,1,1,\"on\",12,0,0,1")), record::FormatError);
     EXPECT_THROW(settingsfile::parseSettings(QByteArray()), record::FormatError);
     EXPECT_THROW(settingsfile::parseSettings(line("x,1,1,\"on\",12,0,0,1,1")), record::FormatError);
     EXPECT_THROW(settingsfile::parsePosition(line("9000")), record::FormatError);
     EXPECT_THROW(settingsfile::parsePosition(line("abc,600")), record::FormatError);
     EXPECT_THROW(settingsfile::parseFont(line("\"a\",#TRUE#,#FALSE#")), record::FormatError);
-    EXPECT_THROW(settingsfile::parseSettings(line("0,1,1,\"on\",99999,0,0,1,1")), record::FormatError);
+    EXPECT_THROW(settingsfile::parseSettings(line("0,1,1,\"on\",99999,0,0,1,1")),
+                 record::FormatError);
 }
 
-TEST(RecordFormat, ReadingRules)
-{
-    record::Reader reader(cp932::encode(QStringLiteral(
-                              "  \"a, b\"  ,\t12, #TRUE#,,\"x\"junk,\r\n3.5\r\n\r\n\"設定なし\"\r\n"))
-                              .value());
+TEST(RecordFormat, ReadingRules) {
+    record::Reader reader(
+        cp932::encode(
+            QStringLiteral("  \"a, b\"  ,\t12, #TRUE#,,\"x\"junk,\r\n3.5\r\n\r\n\"設定なし\"\r\n"))
+            .value());
     EXPECT_EQ(reader.readText(), QStringLiteral("a, b"));
     EXPECT_EQ(reader.readNumber(), 12);
     EXPECT_EQ(reader.readText(), record::TrueText);
@@ -89,8 +89,7 @@ TEST(RecordFormat, ReadingRules)
     EXPECT_THROW(reader.readText(), record::FormatError);
 }
 
-TEST(RecordFormat, NumbersAreWrittenPlainly)
-{
+TEST(RecordFormat, NumbersAreWrittenPlainly) {
     EXPECT_EQ(record::formatNumber(1), QStringLiteral("1"));
     EXPECT_EQ(record::formatNumber(4200), QStringLiteral("4200"));
     EXPECT_EQ(record::formatNumber(-120), QStringLiteral("-120"));
@@ -98,13 +97,15 @@ TEST(RecordFormat, NumbersAreWrittenPlainly)
     EXPECT_EQ(record::formatSingle(0.1f), QStringLiteral("0.1"));
 }
 
-TEST(RecordFormat, TextsTheFileCannotHoldAreRefused)
-{
+TEST(RecordFormat, TextsTheFileCannotHoldAreRefused) {
     QString problem;
-    EXPECT_FALSE(settingsfile::writeFont({QStringLiteral("a\"b"), false, record::FalseText, 0}, &problem));
+    EXPECT_FALSE(
+        settingsfile::writeFont({QStringLiteral("a\"b"), false, record::FalseText, 0}, &problem));
     EXPECT_TRUE(problem.contains(u'"'));
-    EXPECT_FALSE(settingsfile::writeFont({QStringLiteral("Face 😀"), false, record::FalseText, 0}, &problem));
+    EXPECT_FALSE(
+        settingsfile::writeFont({QStringLiteral("Face 😀"), false, record::FalseText, 0}, &problem));
     EXPECT_TRUE(problem.contains(QStringLiteral("😀")));
-    EXPECT_TRUE(settingsfile::writeFont({QStringLiteral("～①"), false, record::FalseText, 0}, &problem));
+    EXPECT_TRUE(
+        settingsfile::writeFont({QStringLiteral("～①"), false, record::FalseText, 0}, &problem));
     EXPECT_TRUE(problem.isEmpty());
 }

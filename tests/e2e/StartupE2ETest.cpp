@@ -9,24 +9,22 @@ namespace {
 const QString ClockTitle = QStringLiteral("^Morvane3\\.1$");
 
 struct Running {
-    Running()
-    {
-        install.setFile(QStringLiteral("St.kvi"), cp932Lines({QStringLiteral("0,0,1,\"off\",12,0,0,0,1")}));
+    Running() {
+        install.setFile(QStringLiteral("St.kvi"),
+                        cp932Lines({QStringLiteral("0,0,1,\"off\",12,0,0,0,1")}));
     }
     VirtualDisplay display;
     Installation install;
 };
 
-void clickAt(const VirtualDisplay& display, QPoint point)
-{
-    xdotool(display, {QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()),
-                      QStringLiteral("click"), QStringLiteral("1")});
+void clickAt(const VirtualDisplay& display, QPoint point) {
+    xdotool(display, {QStringLiteral("mousemove"), QString::number(point.x()),
+                      QString::number(point.y()), QStringLiteral("click"), QStringLiteral("1")});
 }
 
 } // namespace
 
-TEST(StartupE2E, StartsAtItsPlaceAndRefusesASecondCopy)
-{
+TEST(StartupE2E, StartsAtItsPlaceAndRefusesASecondCopy) {
     Running r;
     ASSERT_TRUE(r.display.ok());
     const auto first = r.install.start(r.display);
@@ -37,7 +35,8 @@ TEST(StartupE2E, StartsAtItsPlaceAndRefusesASecondCopy)
     const auto second = r.install.start(r.display);
     QStringList boxes;
     for (int tries = 0; tries < 100 && boxes.isEmpty(); ++tries) {
-        for (const QString& window : waitForWindows(r.display, ClockTitle, 20000, second->processId())) {
+        for (const QString& window :
+             waitForWindows(r.display, ClockTitle, 20000, second->processId())) {
             if (windowGeometry(r.display, window).size() != QSize(251, 69))
                 boxes << window;
         }
@@ -54,8 +53,7 @@ TEST(StartupE2E, StartsAtItsPlaceAndRefusesASecondCopy)
     first->waitForFinished();
 }
 
-TEST(StartupE2E, DraggedWindowIsWrittenOnReleaseAndAtExit)
-{
+TEST(StartupE2E, DraggedWindowIsWrittenOnReleaseAndAtExit) {
     Running r;
     ASSERT_TRUE(r.display.ok());
     const auto program = r.install.start(r.display);

@@ -19,18 +19,18 @@ namespace {
 const QStringList NoLogo = {QStringLiteral("0,0,1,\"off\",12,0,0,0,1")};
 
 struct Started : Harness {
-    explicit Started(const QStringList& st = NoLogo) { setFile(QStringLiteral("St.kvi"), cp932Lines(st)); }
+    explicit Started(const QStringList& st = NoLogo) {
+        setFile(QStringLiteral("St.kvi"), cp932Lines(st));
+    }
 };
 
-bool showsPicture(QLabel* label, const QPixmap& picture)
-{
+bool showsPicture(QLabel* label, const QPixmap& picture) {
     return label->pixmap().toImage() == picture.toImage();
 }
 
 } // namespace
 
-TEST(Startup, TheFixedNotOnTopRecordIsAppliedAndRewrittenUnchanged)
-{
+TEST(Startup, TheFixedNotOnTopRecordIsAppliedAndRewrittenUnchanged) {
     Started h({QStringLiteral("1,0,0,\"off\",24,1,1,0,0")});
     const QByteArray before = h.file(QStringLiteral("St.kvi"));
     Form1& f = h.start();
@@ -53,8 +53,7 @@ TEST(Startup, TheFixedNotOnTopRecordIsAppliedAndRewrittenUnchanged)
     EXPECT_EQ(h.file(QStringLiteral("St.kvi")), before);
 }
 
-TEST(Startup, SizeModesSetBackgroundFacesAndWindowSize)
-{
+TEST(Startup, SizeModesSetBackgroundFacesAndWindowSize) {
     struct Row {
         const char* mode;
         QSize size;
@@ -67,31 +66,31 @@ TEST(Startup, SizeModesSetBackgroundFacesAndWindowSize)
         Form1& f = h.start();
         EXPECT_EQ(f.size(), row.size) << row.mode;
         EXPECT_EQ(f.GLMSa->isVisibleTo(&f), row.strip) << row.mode;
-        EXPECT_EQ(h.form2().Picture7->Command23->text(), QString::fromUtf8(row.caption)) << row.mode;
+        EXPECT_EQ(h.form2().Picture7->Command23->text(), QString::fromUtf8(row.caption))
+            << row.mode;
         EXPECT_EQ(f.Label10->text().isEmpty(), !row.strip) << row.mode;
     }
 }
 
-TEST(Startup, ALockAboveOneIsCorrectedAndWritten)
-{
+TEST(Startup, ALockAboveOneIsCorrectedAndWritten) {
     Started h({QStringLiteral("5,0,1,\"off\",12,0,0,0,1")});
     Form1& f = h.start();
     EXPECT_TRUE(f.Iti.is(1));
     EXPECT_TRUE(showsPicture(f.Ido, f.IdoN));
-    EXPECT_EQ(h.file(QStringLiteral("St.kvi")), cp932Lines({QStringLiteral("1,0,1,\"off\",12,0,0,0,1")}));
+    EXPECT_EQ(h.file(QStringLiteral("St.kvi")),
+              cp932Lines({QStringLiteral("1,0,1,\"off\",12,0,0,0,1")}));
 }
 
-TEST(Startup, AnEmptyLockReadsAsMovableAndStaysEmpty)
-{
+TEST(Startup, AnEmptyLockReadsAsMovableAndStaysEmpty) {
     Started h({QStringLiteral(",0,1,\"off\",12,0,0,0,1")});
     Form1& f = h.start();
     EXPECT_TRUE(showsPicture(f.Ido, f.IdoO));
     EXPECT_FALSE(h.form2().Picture7->Check7->isChecked());
-    EXPECT_EQ(h.file(QStringLiteral("St.kvi")), cp932Lines({QStringLiteral(",0,1,\"off\",12,0,0,0,1")}));
+    EXPECT_EQ(h.file(QStringLiteral("St.kvi")),
+              cp932Lines({QStringLiteral(",0,1,\"off\",12,0,0,0,1")}));
 }
 
-TEST(Startup, AlwaysOnTopIsAppliedAndGreysTheAlarmFrontOption)
-{
+TEST(Startup, AlwaysOnTopIsAppliedAndGreysTheAlarmFrontOption) {
     Started h({QStringLiteral("0,1,1,\"off\",12,0,0,1,1")});
     Form1& f = h.start();
     EXPECT_TRUE(h.platform.calls.contains(QStringLiteral("setTopmost(1)")));
@@ -101,11 +100,11 @@ TEST(Startup, AlwaysOnTopIsAppliedAndGreysTheAlarmFrontOption)
     EXPECT_EQ(h.form2().Picture7->Command20->text(), QStringLiteral("アラームOFF"));
 }
 
-TEST(Startup, PositionAndFaceComeFromTheirFiles)
-{
+TEST(Startup, PositionAndFaceComeFromTheirFiles) {
     Started h;
     h.setFile(QStringLiteral("fiti.kvi"), cp932Lines({QStringLiteral("3000,-150")}));
-    h.setFile(QStringLiteral("fot.kvi"), cp932Lines({QStringLiteral("\"IPAPGothic\",#TRUE#,#TRUE#,255")}));
+    h.setFile(QStringLiteral("fot.kvi"),
+              cp932Lines({QStringLiteral("\"IPAPGothic\",#TRUE#,#TRUE#,255")}));
     Form1& f = h.start();
     EXPECT_EQ(f.pos(), QPoint(200, -10));
     for (QLabel* label : {f.Label2, f.Label3, f.Label17}) {
@@ -117,10 +116,10 @@ TEST(Startup, PositionAndFaceComeFromTheirFiles)
     EXPECT_EQ(h.form2().Picture7->Label47->text(), QStringLiteral("IPAPGothic"));
 }
 
-TEST(Startup, TheFirstDisplayLightsTheLampInWhite)
-{
+TEST(Startup, TheFirstDisplayLightsTheLampInWhite) {
     Started h;
-    h.setFile(QStringLiteral("fot.kvi"), cp932Lines({QStringLiteral("\"IPAGothic\",#FALSE#,\"x\",255")}));
+    h.setFile(QStringLiteral("fot.kvi"),
+              cp932Lines({QStringLiteral("\"IPAGothic\",#FALSE#,\"x\",255")}));
     h.clock.set(15, 7, 9);
     Form1& f = h.start();
     EXPECT_FALSE(f.Label17->font().italic());
@@ -131,8 +130,7 @@ TEST(Startup, TheFirstDisplayLightsTheLampInWhite)
     EXPECT_EQ(f.Label2->text(), QStringLiteral("2002年7月15日(月)"));
 }
 
-TEST(Startup, OnlyTheExactWordOnShowsTheLogo)
-{
+TEST(Startup, OnlyTheExactWordOnShowsTheLogo) {
     for (const char* setting : {"ON", "off", "yes"}) {
         Started h({QStringLiteral("0,0,1,\"%1\",12,0,0,0,1").arg(QLatin1String(setting))});
         QElapsedTimer started;
@@ -147,14 +145,14 @@ TEST(Startup, OnlyTheExactWordOnShowsTheLogo)
     EXPECT_GT(started.elapsed(), Form3::HoldMs);
 }
 
-TEST(Startup, ASecondCopyIsRefusedAndWritesItsPosition)
-{
+TEST(Startup, ASecondCopyIsRefusedAndWritesItsPosition) {
     Started h;
     h.platform.firstInstance = false;
     dialogs::script::push(dialogs::Answer::Ok);
     Form1& f = h.start();
     ASSERT_EQ(dialogs::script::shown().size(), 1);
-    EXPECT_EQ(dialogs::script::shown()[0].text, QStringLiteral("モルベーンはすでに開かれています。"));
+    EXPECT_EQ(dialogs::script::shown()[0].text,
+              QStringLiteral("モルベーンはすでに開かれています。"));
     EXPECT_EQ(dialogs::script::shown()[0].style, dialogs::Style::OkExclamation);
     EXPECT_EQ(dialogs::script::shown()[0].title, QStringLiteral("Morvane3.1"));
     EXPECT_EQ(h.ended, 1);
@@ -163,8 +161,7 @@ TEST(Startup, ASecondCopyIsRefusedAndWritesItsPosition)
     Q_UNUSED(f);
 }
 
-TEST(Startup, EachExitStopsSoundAndWritesThePosition)
-{
+TEST(Startup, EachExitStopsSoundAndWritesThePosition) {
     const std::function<void(Form1&)> exits[] = {
         [](Form1& f) { QTest::mouseClick(f.Image2, Qt::LeftButton); },
         [](Form1& f) { f.kvEnd->trigger(); },

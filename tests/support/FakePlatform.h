@@ -20,41 +20,42 @@ public:
     std::optional<QString> userName() override { return QStringLiteral("user"); }
     OsVersion osVersion() override { return {6, 1, 7601, QStringLiteral("Test")}; }
     int currentWallpaper(QString&) override { return 2; }
-    void setTopmost(QWidget*, bool topmost) override
-    {
+    void setTopmost(QWidget*, bool topmost) override {
         calls << QStringLiteral("setTopmost(%1)").arg(topmost);
     }
-    bool startWindowMove(QWidget*) override
-    {
+    bool startWindowMove(QWidget*) override {
         calls << QStringLiteral("startWindowMove");
         return systemMoveAccepted;
     }
     QSize screenSize() override { return screen; }
     ColourDepth colourDepth() override { return {24, 1}; }
-    bool setWallpaper(const QString& path) override
-    {
+    bool setWallpaper(const QString& path) override {
         calls << QStringLiteral("setWallpaper(%1)").arg(path);
         return true;
     }
-    void endSession(SessionEnd request) override
-    {
+    void endSession(SessionEnd request) override {
         calls << QStringLiteral("endSession(%1)").arg(int(request));
     }
     std::optional<DiskSpace> diskFreeSpace(const QString&) override { return DiskSpace{}; }
     DriveType driveType(const QString&) override { return DriveType::Fixed; }
     QString browseForFolder(QWidget*) override { return {}; }
-    void openWebPage(const QUrl& url) override { calls << QStringLiteral("openWebPage(%1)").arg(url.toString()); }
+    void openWebPage(const QUrl& url) override {
+        calls << QStringLiteral("openWebPage(%1)").arg(url.toString());
+    }
     QPixmap fileIcon(const QString&) override { return {}; }
-    void playSound(const QString& path) override { calls << QStringLiteral("playSound(%1)").arg(path); }
+    void playSound(const QString& path) override {
+        calls << QStringLiteral("playSound(%1)").arg(path);
+    }
     void stopSound() override { calls << QStringLiteral("stopSound"); }
     QList<DirectoryEntry> listDirectory(const QString&) override { return {}; }
     bool claimSingleInstance(const QString&) override { return firstInstance; }
-    bool startProgram(const QString& path) override
-    {
+    bool startProgram(const QString& path) override {
         calls << QStringLiteral("startProgram(%1)").arg(path);
         return true;
     }
 
     // The calls that begin with prefix.
-    QStringList callsOf(const QString& prefix) const { return calls.filter(QRegularExpression(u'^' + QRegularExpression::escape(prefix))); }
+    QStringList callsOf(const QString& prefix) const {
+        return calls.filter(QRegularExpression(u'^' + QRegularExpression::escape(prefix)));
+    }
 };

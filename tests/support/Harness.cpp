@@ -3,14 +3,14 @@
 #include "Cp932.h"
 #include "Dialogs.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
 Harness::Harness()
     : data(folder.path())
-    , context(platform, clock, data, [this] { ++ended; })
-{
+    , context(platform, clock, data, [this] { ++ended; }) {
     QDir().mkpath(data.folder());
     const QDir delivered(QStringLiteral(MORVANE_SOURCE_DIR "/Data"));
     for (const QString& name : delivered.entryList({QStringLiteral("*.kvi")}, QDir::Files))
@@ -21,39 +21,46 @@ Harness::Harness()
     });
 }
 
-Harness::~Harness()
-{
+Harness::~Harness() {
     form1_.reset();
     dialogs::script::end();
 }
 
-void Harness::setFile(const QString& name, const QByteArray& bytes)
-{
+void Harness::setFile(const QString& name, const QByteArray& bytes) {
     QFile file(data.path(name));
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
 }
 
-void Harness::removeFile(const QString& name) { QFile::remove(data.path(name)); }
+void Harness::removeFile(const QString& name) {
+    QFile::remove(data.path(name));
+}
 
-QByteArray Harness::file(const QString& name) const
-{
+QByteArray Harness::file(const QString& name) const {
     QFile file(data.path(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString Harness::dataPath(const QString& name) const { return data.path(name); }
+bool Harness::form2Visible() const {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("Form2"))
+            return window->isVisible();
+    }
+    return false;
+}
 
-Form1& Harness::start()
-{
+QString Harness::dataPath(const QString& name) const {
+    return data.path(name);
+}
+
+Form1& Harness::start() {
     form1_ = std::make_unique<Form1>(context);
     form1_->Form_Load();
     return *form1_;
 }
 
-QByteArray cp932Lines(const QStringList& lines)
-{
+QByteArray cp932Lines(const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += cp932::encode(line).value() + "\r\n";

@@ -25,6 +25,8 @@ public:
     Form1& start();
     Form1& form1() { return *form1_; }
     Form2& form2() { return form1_->F2(); }
+    // Whether the function screen is on the screen, without loading it.
+    bool form2Visible() const;
 
     QTemporaryDir folder;
     FakePlatform platform;

@@ -11,13 +11,13 @@ constexpr int PollMs = 100;
 const QString Xvfb = QStringLiteral("Xvfb");
 } // namespace
 
-VirtualDisplay::VirtualDisplay()
-{
+VirtualDisplay::VirtualDisplay() {
     // Xvfb picks a free display and tells its number on the descriptor we give it.
     server_.setProcessChannelMode(QProcess::SeparateChannels);
-    server_.start(Xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                         QStringLiteral("0"), QStringLiteral("1280x1024x24"),
-                         QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    server_.start(Xvfb,
+                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                   QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                   QStringLiteral("tcp")});
     if (!server_.waitForStarted())
         return;
     QElapsedTimer waited;
@@ -32,14 +32,12 @@ VirtualDisplay::VirtualDisplay()
     name_ = u':' + QString::fromLatin1(output.trimmed());
 }
 
-VirtualDisplay::~VirtualDisplay()
-{
+VirtualDisplay::~VirtualDisplay() {
     server_.terminate();
     server_.waitForFinished(3000);
 }
 
-Installation::Installation()
-{
+Installation::Installation() {
     const QString executable = QStringLiteral(MORVANE_EXECUTABLE);
     QFile::copy(executable, QDir(folder()).filePath(QStringLiteral("morvane")));
     QDir().mkpath(QDir(folder()).filePath(QStringLiteral("Data")));
@@ -48,28 +46,24 @@ Installation::Installation()
         QFile::copy(delivered.filePath(name), dataPath(name));
 }
 
-QString Installation::dataPath(const QString& name) const
-{
+QString Installation::dataPath(const QString& name) const {
     return QDir(folder()).filePath(QStringLiteral("Data/") + name);
 }
 
-void Installation::setFile(const QString& name, const QByteArray& bytes) const
-{
+void Installation::setFile(const QString& name, const QByteArray& bytes) const {
     QFile file(dataPath(name));
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(bytes);
 }
 
-QByteArray Installation::file(const QString& name) const
-{
+QByteArray Installation::file(const QString& name) const {
     QFile file(dataPath(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 std::unique_ptr<QProcess> Installation::start(const VirtualDisplay& display,
                                               const QStringList& prefix,
-                                              const QProcessEnvironment& extra) const
-{
+                                              const QProcessEnvironment& extra) const {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -87,8 +81,7 @@ std::unique_ptr<QProcess> Installation::start(const VirtualDisplay& display,
     return process;
 }
 
-QString xdotool(const VirtualDisplay& display, const QStringList& arguments)
-{
+QString xdotool(const VirtualDisplay& display, const QStringList& arguments) {
     QProcess tool;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("DISPLAY"), display.name());
@@ -98,9 +91,8 @@ QString xdotool(const VirtualDisplay& display, const QStringList& arguments)
     return QString::fromLatin1(tool.readAllStandardOutput());
 }
 
-QStringList waitForWindows(const VirtualDisplay& display, const QString& namePattern,
-                           int timeoutMs, qint64 pid)
-{
+QStringList waitForWindows(const VirtualDisplay& display, const QString& namePattern, int timeoutMs,
+                           qint64 pid) {
     QElapsedTimer waited;
     waited.start();
     while (waited.elapsed() < timeoutMs) {
@@ -117,10 +109,9 @@ QStringList waitForWindows(const VirtualDisplay& display, const QString& namePat
     return {};
 }
 
-QRect windowGeometry(const VirtualDisplay& display, const QString& window)
-{
-    const QString output = xdotool(
-        display, {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+QRect windowGeometry(const VirtualDisplay& display, const QString& window) {
+    const QString output =
+        xdotool(display, {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
     QRect geometry;
     for (const QString& line : output.split(u'\n')) {
         const int value = line.section(u'=', 1).toInt();

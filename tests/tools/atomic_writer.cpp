@@ -4,8 +4,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     if (argc < 2)
         return 2;

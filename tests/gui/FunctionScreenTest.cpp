@@ -1,0 +1,100 @@
+#include "ClickableLabel.h"
+#include "Harness.h"
+#include "functionscreen/AlarmPage.h"
+#include "functionscreen/ProductPage.h"
+#include "functionscreen/SettingsPage.h"
+#include "functionscreen/WallpaperPage.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Loaded : Harness {
+    Loaded() {
+        setFile(QStringLiteral("St.kvi"), cp932Lines({QStringLiteral("0,0,1,\"off\",12,0,0,0,1")}));
+        start();
+    }
+};
+
+} // namespace
+
+TEST(FunctionScreen, EachMenuItemOpensItsPageAndButtonsSwitchPages) {
+    Loaded h;
+    Form1& f = h.form1();
+    Form2& form2 = h.form2();
+    EXPECT_EQ(form2.size(), QSize(434, 346));
+    EXPECT_EQ(form2.windowTitle(), QStringLiteral("機能画面"));
+    const std::pair<QAction*, Form2::Page> items[] = {
+        {f.kvSys, Form2::Page::System},    {f.kvDriv, Form2::Page::Drives},
+        {f.kvBmp, Form2::Page::Wallpaper}, {f.kvWav, Form2::Page::Alarm},
+        {f.kvDir, Form2::Page::Search},    {f.kvSet, Form2::Page::Settings},
+        {f.kvVer, Form2::Page::Product}};
+    for (const auto& [item, page] : items) {
+        item->trigger();
+        EXPECT_TRUE(form2.isVisible());
+        EXPECT_EQ(form2.frontPage(), form2.pageWidget(page)) << item->objectName().toStdString();
+    }
+    const std::pair<QAbstractButton*, Form2::Page> buttons[] = {
+        {form2.Command29, Form2::Page::System},    {form2.Command30, Form2::Page::Drives},
+        {form2.Command33, Form2::Page::Wallpaper}, {form2.Command31, Form2::Page::Alarm},
+        {form2.Command26, Form2::Page::Search},    {form2.Command35, Form2::Page::Settings},
+        {form2.Command36, Form2::Page::Product}};
+    for (const auto& [button, page] : buttons) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_EQ(form2.frontPage(), form2.pageWidget(page)) << button->objectName().toStdString();
+    }
+    QTest::mouseClick(f.Image5, Qt::LeftButton);
+    EXPECT_EQ(form2.frontPage(), form2.pageWidget(Form2::Page::Settings));
+}
+
+TEST(FunctionScreen, ClosingUnloadsAndTheNextTickLoadsItAgainHidden) {
+    Loaded h;
+    Form1& f = h.form1();
+    f.kvSet->trigger();
+    h.form2().Picture7->Option3->setChecked(true);
+    h.form2().Picture4->List->setCurrentRow(5);
+    QTest::mouseClick(h.form2().Command37, Qt::LeftButton);
+    EXPECT_FALSE(f.form2Loaded());
+    EXPECT_FALSE(h.form2Visible());
+    f.Timer1_Timer();
+    EXPECT_TRUE(f.form2Loaded());
+    Form2& again = h.form2();
+    EXPECT_FALSE(again.isVisible());
+    EXPECT_EQ(again.YMD, 1);
+    EXPECT_TRUE(again.Picture7->Option3->isChecked());
+    EXPECT_EQ(again.AlmNo, 5);
+    EXPECT_EQ(again.Picture4->List->currentRow(), -1);
+    f.kvVer->trigger();
+    EXPECT_EQ(again.frontPage(), again.pageWidget(Form2::Page::Product));
+}
+
+TEST(FunctionScreen, TimerKeepsTheLockBoxAndResolutionCurrent) {
+    Loaded h;
+    Form2& form2 = h.form2();
+    h.platform.screen = QSize(1024, 768);
+    h.form1().Iti = Variant::number(1);
+    form2.Timer1_Timer();
+    EXPECT_TRUE(form2.Picture7->Check7->isChecked());
+    EXPECT_EQ(form2.Picture3->Label21->text(), QStringLiteral("1024×768  ピクセル"));
+    EXPECT_EQ(h.file(QStringLiteral("St.kvi")),
+              cp932Lines({QStringLiteral("1,0,1,\"off\",12,0,0,0,1")}));
+    EXPECT_EQ(form2.Timer1->interval(), 500);
+    EXPECT_TRUE(form2.Timer1->isActive());
+}
+
+TEST(FunctionScreen, QtsOwnButtonsSpeakJapanese) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("q"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_TRUE(box.button(QMessageBox::Yes)->text().startsWith(QStringLiteral("はい")));
+    EXPECT_TRUE(box.button(QMessageBox::No)->text().startsWith(QStringLiteral("いいえ")));
+    EXPECT_TRUE(box.button(QMessageBox::Cancel)->text().startsWith(QStringLiteral("キャンセル")));
+}
