@@ -9,7 +9,6 @@ BUILD is the build folder; each measure appends a JSON line to RESULTS.
 """
 import argparse
 import json
-import os
 import shutil
 import statistics
 import subprocess
@@ -65,8 +64,13 @@ class Run:
             self.stop()
             raise RuntimeError("map_watcher did not start")
         self.started = time.monotonic()  # the same clock as the watcher's
-        self.process = subprocess.Popen([self.folder / Path(executable).name], cwd=self.folder,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            self.process = subprocess.Popen([self.folder / Path(executable).name],
+                                            cwd=self.folder, stdout=subprocess.DEVNULL,
+                                            stderr=subprocess.DEVNULL)
+        except OSError:
+            self.stop()
+            raise
         self.pid = self.process.pid
 
     def shown_after(self):
@@ -152,7 +156,7 @@ def table(args):
         ok = ratio <= row["limit"]
         missed += not ok
         unit = f"{row['what']} ({row['unit']})"
-        print(f"{unit:28} {row['value']:10.2f} {row['floor']:10.2f} {ratio:7.2f} "
+        print(f"{unit:28} {row['value']:10.3f} {row['floor']:10.3f} {ratio:7.2f} "
               f"{row['limit']:6.2f}  {'ok' if ok else 'MISSED'}")
     if args.tick:
         print("\none call (no target)          time      allocations")

@@ -1,0 +1,125 @@
+#include "functionscreen/AlarmPage.h"
+#include "AlarmTable.h"
+#include "Dialogs.h"
+#include "Harness.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct OnAlarmPage : Harness {
+    OnAlarmPage() {
+        setFile(QStringLiteral("St.kvi"), cp932Lines({QStringLiteral("0,0,1,\"off\",12,0,0,0,1")}));
+        start();
+        form1().kvWav->trigger();
+    }
+    AlarmPage& page() { return *form2().Picture4; }
+    void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    QString lastShown() const { return dialogs::script::shown().constLast().text; }
+};
+
+} // namespace
+
+TEST(AlarmPage, TheListsMoveTogetherAndTheSlotSurvivesAReload) {
+    OnAlarmPage p;
+    EXPECT_EQ(p.page().Com->count(), 48);
+    EXPECT_EQ(p.page().List->item(47)->text(), QStringLiteral("２３時３０分"));
+    EXPECT_EQ(p.page().Com->currentRow(), -1);
+    p.page().List->setCurrentRow(7);
+    EXPECT_EQ(p.page().Com->currentRow(), 7);
+    p.page().Com->setCurrentRow(9);
+    EXPECT_EQ(p.page().List->currentRow(), 9);
+    EXPECT_EQ(p.form2().AlmNo, 9);
+    dialogs::script::push(QStringLiteral("/snd/nine.wav"));
+    p.click(p.page().Command8);
+    EXPECT_EQ(dialogs::script::shown().constLast().title, QStringLiteral("サウンド設定"));
+    EXPECT_EQ(dialogs::script::shown().constLast().text,
+              QStringLiteral("ＷＡＶＥサウンド(*.wav)|*.wav"));
+    EXPECT_EQ(p.page().Com->item(9)->text(), QStringLiteral("/snd/nine.wav"));
+
+    p.form2().close();
+    p.form1().Timer1_Timer();
+    EXPECT_EQ(p.form2().AlmNo, 9);
+    EXPECT_EQ(p.page().Com->item(9)->text(), alarmtable::NoSound) << "unsaved edits are gone";
+    p.click(p.page().Command11);
+    EXPECT_EQ(p.page().Com->item(9)->text(), alarmtable::NoSound);
+}
+
+TEST(AlarmPage, SavingWritesEveryRowAndASecondSaveTheSameBytes) {
+    OnAlarmPage p;
+    p.page().Com->item(1)->setText(QStringLiteral("/snd/a.wav"));
+    dialogs::script::push(dialogs::Answer::No);
+    p.click(p.page().Command12);
+    EXPECT_EQ(dialogs::script::shown().constLast().style, dialogs::Style::YesNoStop);
+    EXPECT_EQ(p.file(QStringLiteral("alarmset.kvi")),
+              cp932Lines(QStringList(48, QStringLiteral("\"設定なし\""))));
+
+    dialogs::script::push(dialogs::Answer::Yes);
+    dialogs::script::push(dialogs::Answer::Ok);
+    p.click(p.page().Command12);
+    EXPECT_EQ(p.lastShown(), QStringLiteral("保存が終了しました。"));
+    QStringList expected(48, QStringLiteral("\"設定なし\""));
+    expected[1] = QStringLiteral("\"/snd/a.wav\"");
+    const QByteArray first = p.file(QStringLiteral("alarmset.kvi"));
+    EXPECT_EQ(first, cp932Lines(expected));
+    EXPECT_EQ(p.page().List->currentRow(), 47);
+    EXPECT_EQ(p.form2().AlmNo, 47);
+    EXPECT_TRUE(p.form2().isVisible());
+
+    dialogs::script::push(dialogs::Answer::Yes);
+    dialogs::script::push(dialogs::Answer::Ok);
+    p.click(p.page().Command12);
+    EXPECT_EQ(p.file(QStringLiteral("alarmset.kvi")), first);
+}
+
+TEST(AlarmPage, ImportFillsTheTableWithoutSaving) {
+    OnAlarmPage p;
+    QTemporaryDir folder;
+    const QString kvt = folder.filePath(QStringLiteral("alarmset.kvt"));
+    QFile file(kvt);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(cp932Lines(
+        {QStringLiteral("\"a.wav\""), QStringLiteral("\"b.wav\""), QStringLiteral("\"c.wav\"")}));
+    file.close();
+    p.page().List->setCurrentRow(4);
+
+    dialogs::script::push(dialogs::script::Cancel{});
+    p.click(p.page().Command7);
+    EXPECT_EQ(p.page().Com->item(0)->text(), alarmtable::NoSound);
+
+    dialogs::script::push(kvt);
+    p.click(p.page().Command7);
+    EXPECT_EQ(dialogs::script::shown().constLast().title,
+              QStringLiteral("アラーム設定　インポート"));
+    EXPECT_EQ(p.page().Com->item(2)->text(), QStringLiteral("c.wav"));
+    EXPECT_EQ(p.page().Com->item(47)->text(), QStringLiteral("c.wav"));
+    EXPECT_EQ(p.page().Com->currentRow(), -1);
+    EXPECT_EQ(p.page().List->currentRow(), 4);
+    EXPECT_EQ(p.form2().AlmNo, 4);
+
+    dialogs::script::push(folder.filePath(QStringLiteral("missing.kvt")));
+    p.click(p.page().Command7);
+    EXPECT_EQ(p.page().Com->count(), 48);
+    EXPECT_EQ(p.page().Com->item(0)->text(), QString());
+    EXPECT_EQ(p.file(QStringLiteral("alarmset.kvi")),
+              cp932Lines(QStringList(48, QStringLiteral("\"設定なし\""))));
+}
+
+TEST(AlarmPage, PlayAndStop) {
+    OnAlarmPage p;
+    p.page().Com->setCurrentRow(2);
+    dialogs::script::push(dialogs::Answer::Ok);
+    p.click(p.page().Command10);
+    EXPECT_EQ(p.lastShown(), QStringLiteral("サウンドが設定されていません。"));
+    EXPECT_EQ(dialogs::script::shown().constLast().style, dialogs::Style::Ok);
+    p.page().Com->item(2)->setText(QStringLiteral("/snd/x.wav"));
+    p.click(p.page().Command10);
+    p.click(p.page().Command9);
+    EXPECT_EQ(p.platform.calls.mid(p.platform.calls.size() - 2),
+              (QStringList{QStringLiteral("playSound(/snd/x.wav)"), QStringLiteral("stopSound")}));
+}

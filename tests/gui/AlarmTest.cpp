@@ -1,0 +1,121 @@
+#include "AlarmTable.h"
+#include "ClickableLabel.h"
+#include "Dialogs.h"
+#include "Harness.h"
+#include "functionscreen/AlarmPage.h"
+#include "functionscreen/SettingsPage.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Alarmed : Harness {
+    explicit Alarmed(const char* st = "0,0,1,\"off\",24,0,0,1,1") {
+        setFile(QStringLiteral("St.kvi"), cp932Lines({QString::fromUtf8(st)}));
+        QStringList table(48, QStringLiteral("\"設定なし\""));
+        for (int slot = 0; slot < 48; slot += 3)
+            table[slot] = QStringLiteral("\"/snd/%1.wav\"").arg(slot);
+        setFile(QStringLiteral("alarmset.kvi"), cp932Lines(table));
+    }
+    // One tick at every quarter second of the span, as the clock window runs.
+    void run(QTime from, QTime to) {
+        for (QTime t = from; t <= to && t.isValid(); t = t.addMSecs(250)) {
+            clock.set(t.hour(), t.minute(), t.second());
+            form1().Timer1_Timer();
+            if (t.addMSecs(250) < t)
+                break;
+        }
+    }
+    QStringList played() const { return platform.callsOf(QStringLiteral("playSound")); }
+    AlarmPage& page() { return *form2().Picture4; }
+};
+
+QString playOf(int slot) {
+    return QStringLiteral("playSound(/snd/%1.wav)").arg(slot);
+}
+
+} // namespace
+
+TEST(Alarm, EverySlotWithASoundFiresOnceOverADay) {
+    Alarmed a;
+    a.clock.set(0, 0, 20);
+    a.start();
+    a.run(QTime(0, 0, 20), QTime(23, 59, 59));
+    QStringList expected;
+    for (int slot = 3; slot < 48; slot += 3)
+        expected << playOf(slot);
+    EXPECT_EQ(a.played(), expected) << "slot 0 began before the start and must stay silent";
+}
+
+TEST(Alarm, SwitchedOnAfterMinute29TheHalfHourSoundsAtOnce) {
+    Alarmed a("0,0,1,\"off\",24,0,0,0,1");
+    a.clock.set(10, 29, 50);
+    a.start();
+    a.run(QTime(10, 29, 50), QTime(10, 30, 39));
+    QTest::mouseClick(a.form2().Picture7->Command20, Qt::LeftButton);
+    a.run(QTime(10, 30, 40), QTime(10, 30, 42));
+    EXPECT_EQ(a.played(), QStringList{playOf(21)});
+}
+
+TEST(Alarm, ASleepThroughMinute29MissesTheHalfHour) {
+    Alarmed a;
+    a.clock.set(8, 20);
+    a.start();
+    a.run(QTime(8, 20), QTime(8, 21));
+    a.run(QTime(8, 30), QTime(8, 31));
+    EXPECT_TRUE(a.played().isEmpty());
+    a.run(QTime(8, 59), QTime(9, 0, 5));
+    EXPECT_EQ(a.played(), QStringList{playOf(18)});
+}
+
+TEST(Alarm, NoSoundStillTakesTheSlotAndTwelveHourModeUsesTheSameSlots) {
+    Alarmed a("0,0,1,\"off\",12,0,0,1,1");
+    a.clock.set(14, 59);
+    a.start();
+    a.run(QTime(14, 59), QTime(15, 0, 5));
+    EXPECT_EQ(a.played(), QStringList{playOf(30)});
+    a.page().Com->item(31)->setText(alarmtable::NoSound);
+    a.run(QTime(15, 29), QTime(15, 30, 1));
+    a.page().Com->item(31)->setText(QStringLiteral("/snd/late.wav"));
+    a.run(QTime(15, 30, 2), QTime(15, 30, 10));
+    EXPECT_EQ(a.played(), QStringList{playOf(30)});
+    EXPECT_EQ(a.form2().AlmNo, 31);
+    EXPECT_EQ(a.page().List->currentRow(), 31);
+}
+
+TEST(Alarm, TheWindowIsRaisedAndLoweredUnlessAlwaysOnTop) {
+    Alarmed a;
+    a.clock.set(5, 59);
+    a.start();
+    a.platform.calls.clear();
+    a.run(QTime(5, 59), QTime(6, 0, 1));
+    EXPECT_EQ(a.platform.calls, (QStringList{playOf(12), QStringLiteral("setTopmost(1)"),
+                                             QStringLiteral("setTopmost(0)")}));
+
+    Alarmed top("0,1,1,\"off\",24,0,0,1,1");
+    top.clock.set(5, 59);
+    top.start();
+    top.platform.calls.clear();
+    top.run(QTime(5, 59), QTime(6, 0, 1));
+    EXPECT_EQ(top.platform.calls, (QStringList{playOf(12), QStringLiteral("setTopmost(1)")}));
+}
+
+TEST(Alarm, TheSwitchFlipsCaptionLampAndSettingsFile) {
+    Alarmed a;
+    Form1& f = a.start();
+    QPushButton* button = a.form2().Picture7->Command20;
+    EXPECT_EQ(button->text(), QStringLiteral("アラームOFF"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(button->text(), QStringLiteral("アラームON"));
+    EXPECT_EQ(f.Image4->pixmap().toImage(), f.A_Off.toImage());
+    EXPECT_EQ(a.file(QStringLiteral("St.kvi")),
+              cp932Lines({QStringLiteral("0,0,1,\"off\",24,0,0,0,1")}));
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(button->text(), QStringLiteral("アラームOFF"));
+    EXPECT_EQ(f.Image4->pixmap().toImage(), f.A_On.toImage());
+    EXPECT_EQ(a.file(QStringLiteral("St.kvi")),
+              cp932Lines({QStringLiteral("0,0,1,\"off\",24,0,0,1,1")}));
+}
