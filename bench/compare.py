@@ -57,6 +57,7 @@ class Run:
     """One program started in its install folder, with a watcher for its window's map."""
 
     def __init__(self, build, executable, title, with_data=False):
+        self.executable = Path(executable).name
         self.folder = install(executable, with_data)
         self.watcher = subprocess.Popen([build / "bench" / "map_watcher", title],
                                         stdout=subprocess.PIPE, text=True)
@@ -65,7 +66,7 @@ class Run:
             raise RuntimeError("map_watcher did not start")
         self.started = time.monotonic()  # the same clock as the watcher's
         try:
-            self.process = subprocess.Popen([self.folder / Path(executable).name],
+            self.process = subprocess.Popen([self.folder / self.executable],
                                             cwd=self.folder, stdout=subprocess.DEVNULL,
                                             stderr=subprocess.DEVNULL)
         except OSError:
@@ -78,7 +79,7 @@ class Run:
         try:
             out, _ = self.watcher.communicate(timeout=30)
         except subprocess.TimeoutExpired:
-            raise RuntimeError(f"{self.folder.name}: no window within 30 s")
+            raise RuntimeError(f"{self.executable}: no window within 30 s")
         return float(out) - self.started
 
     def stop(self):
@@ -135,11 +136,11 @@ def idle(args):
         time.sleep(args.warmup)
         before = [cpu_seconds(run.pid) for run in runs]
         time.sleep(args.seconds)
-        cpu = [cpu_seconds(run.pid) - start for run, start in zip(runs, before)]
-        pss = [pss_kib(run.pid) / 1024 for run in runs]
         for run in runs:
             if run.process.poll() is not None:
-                raise RuntimeError(f"{run.folder.name} ended while idle")
+                raise RuntimeError(f"{run.executable} ended while idle")
+        cpu = [cpu_seconds(run.pid) - start for run, start in zip(runs, before)]
+        pss = [pss_kib(run.pid) / 1024 for run in runs]
     finally:
         for run in runs:
             run.stop()

@@ -138,6 +138,8 @@ void Form2::Unload() {
     Timer1->stop();
     // The controls may be in the middle of their own click handler.
     body_->hide();
+    if (QWidget* focused = focusWidget())
+        focused->clearFocus();
     body_->deleteLater();
     body_ = nullptr;
     Command37 = Command29 = Command30 = Command33 = Command31 = Command26 = Command35 = Command36 =
@@ -201,6 +203,10 @@ void Form2::showPage() {
             move(screen->availableGeometry().center() - rect().center());
         placed_ = true;
     }
+    // A list that took the first focus would pick its first row by itself, which counts as
+    // a pick of alarm slot 0.
+    if (!focusWidget() || !body_->isAncestorOf(focusWidget()))
+        Command37->setFocus();
     show();
     raise();
     activateWindow();

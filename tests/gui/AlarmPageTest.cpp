@@ -44,6 +44,9 @@ TEST(AlarmPage, TheListsMoveTogetherAndTheSlotSurvivesAReload) {
 
     p.form2().close();
     p.form1().Timer1_Timer();
+    p.form1().kvWav->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(p.page().List->currentRow(), -1);
     EXPECT_EQ(p.form2().AlmNo, 9);
     EXPECT_EQ(p.page().Com->item(9)->text(), alarmtable::NoSound) << "unsaved edits are gone";
     p.click(p.page().Command11);
