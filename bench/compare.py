@@ -66,19 +66,25 @@ class Run:
             raise RuntimeError("map_watcher did not start")
         self.started = time.monotonic()  # the same clock as the watcher's
         try:
-            self.process = subprocess.Popen([self.folder / self.executable],
-                                            cwd=self.folder, stdout=subprocess.DEVNULL,
-                                            stderr=subprocess.DEVNULL)
+            with open(self.folder / "output.log", "wb") as log:
+                self.process = subprocess.Popen([self.folder / self.executable],
+                                                cwd=self.folder, stdout=log, stderr=log)
         except OSError:
             self.stop()
             raise
         self.pid = self.process.pid
+
+    def check_running(self):
+        if self.process.poll() is not None:
+            output = (self.folder / "output.log").read_text(errors="replace")[-2000:]
+            raise RuntimeError(f"{self.executable} ended ({self.process.returncode}):\n{output}")
 
     def shown_after(self):
         """Seconds from the start to the window's first map."""
         try:
             out, _ = self.watcher.communicate(timeout=30)
         except subprocess.TimeoutExpired:
+            self.check_running()
             raise RuntimeError(f"{self.executable}: no window within 30 s")
         return float(out) - self.started
 
@@ -112,6 +118,7 @@ def startup(args):
             try:
                 times[name].append(run.shown_after() * 1000)
                 time.sleep(max(0.0, run.started + args.settle - time.monotonic()))
+                run.check_running()
                 pss[name].append(pss_kib(run.pid) / 1024)
             finally:
                 run.stop()
@@ -137,8 +144,7 @@ def idle(args):
         before = [cpu_seconds(run.pid) for run in runs]
         time.sleep(args.seconds)
         for run in runs:
-            if run.process.poll() is not None:
-                raise RuntimeError(f"{run.executable} ended while idle")
+            run.check_running()
         cpu = [cpu_seconds(run.pid) - start for run, start in zip(runs, before)]
         pss = [pss_kib(run.pid) / 1024 for run in runs]
     finally:

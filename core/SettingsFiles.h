@@ -39,6 +39,10 @@ struct FontRecord {
 
 namespace settingsfile {
 
+// The logo field is matched exactly: "ON" is not "on".
+inline const QString LogoOn = QStringLiteral("on");
+inline const QString LogoOff = QStringLiteral("off");
+
 // Each parse throws record::FormatError on a short or malformed file.
 SettingsRecord parseSettings(const QByteArray& bytes);
 PositionRecord parsePosition(const QByteArray& bytes);

@@ -224,7 +224,7 @@ void Form2::FomSiz() {
     const std::optional<int> next = nextSizeMode(form1_.MemMni);
     if (!next)
         return;
-    form1_.applySizeMode(*next);
+    form1_.applySizeMode(Variant::number(*next));
     if (*next == 2)
         form1_.Label10->setText(form1_.summaryLine());
     form1_.MemMni = Variant::number(*next);

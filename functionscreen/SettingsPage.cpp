@@ -20,11 +20,9 @@
 
 const QString SettingsPage::AlarmOnCaption = QStringLiteral("アラームON");
 const QString SettingsPage::AlarmOffCaption = QStringLiteral("アラームOFF");
-const QString SettingsPage::LogoOff = QStringLiteral("off");
 
 namespace {
 
-const QString LogoOn = QStringLiteral("on");
 const QString DesignSizeCaption = QStringLiteral("標準");
 constexpr int TopTwips = 600;
 constexpr int FontPixels = 12;
@@ -158,8 +156,8 @@ void SettingsPage::applyStoredValues() {
         Check3->setChecked(true);
     if (form2_.AlmFro.is(0) || form2_.AlmFro.is(1))
         Check2->setChecked(form2_.AlmFro.is(1));
-    if (form2_.Rogo == LogoOn || form2_.Rogo == LogoOff)
-        Check1->setChecked(form2_.Rogo == LogoOn);
+    if (form2_.Rogo == settingsfile::LogoOn || form2_.Rogo == settingsfile::LogoOff)
+        Check1->setChecked(form2_.Rogo == settingsfile::LogoOn);
     if (form2_.TTAmPm.is(12) || form2_.TTAmPm.is(24))
         Check4->setChecked(form2_.TTAmPm.is(12));
     if (form2_.YMD == 0)
@@ -183,7 +181,7 @@ void SettingsPage::applyStoredLock() {
 }
 
 void SettingsPage::Check1_Click() {
-    form2_.Rogo = Check1->isChecked() ? LogoOn : LogoOff;
+    form2_.Rogo = Check1->isChecked() ? settingsfile::LogoOn : settingsfile::LogoOff;
     form1_.KRogo = form2_.Rogo;
     form2_.stSave();
 }

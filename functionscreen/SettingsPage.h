@@ -19,7 +19,6 @@ public:
 
     static const QString AlarmOnCaption;
     static const QString AlarmOffCaption;
-    static const QString LogoOff;
 
     // Load steps: the alarm switch, the size caption, the stored values, the lock.
     void applyAlarmSwitch();

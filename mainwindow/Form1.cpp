@@ -27,16 +27,10 @@
 
 namespace {
 
-const QString LogoOn = QStringLiteral("on");
 const QString SecondCopyMessage = QStringLiteral("モルベーンはすでに開かれています。");
 constexpr int TickMs = 250;
-
-struct LabelSpec {
-    QLabel* Form1::*member;
-    const char* name;
-    QRect twips;
-    const char* text;
-};
+// Shows where a background picture does not reach.
+const QColor PanelColour(0x0d, 0x1b, 0x3a);
 
 } // namespace
 
@@ -73,7 +67,7 @@ bool Form1::form2Loaded() const {
 
 void Form1::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(0x0d, 0x1b, 0x3a));
+    painter.fillRect(rect(), PanelColour);
     painter.drawPixmap(0, 0, background_);
 }
 
@@ -83,7 +77,7 @@ void Form1::Form_Load() {
     showLogo();
     readPosition();
     Label10->setText(MemMni.is(2) ? summaryLine() : QString());
-    applySizeMode(MemMni.kind() == Variant::Kind::Empty ? -1 : int(MemMni.toNumber()));
+    applySizeMode(MemMni);
     applyLockAtLoad();
     MemCheck();
     applyAlwaysOnTop();
@@ -128,13 +122,11 @@ void Form1::readSettings() {
 }
 
 void Form1::showLogo() {
-    if (KRogo != LogoOn)
+    if (KRogo != settingsfile::LogoOn)
         return;
-    form3_ = new Form3();
-    form3_->showAndPaint();
-    form3_->Unload();
-    delete form3_;
-    form3_ = nullptr;
+    Form3 logo;
+    logo.showAndPaint();
+    logo.Unload();
 }
 
 void Form1::readPosition() {
@@ -144,8 +136,8 @@ void Form1::readPosition() {
     move(twips::px(position.left), twips::px(position.top));
 }
 
-void Form1::applySizeMode(int mode) {
-    const std::optional<SizeMode> row = sizeModeOf(Variant::number(mode));
+void Form1::applySizeMode(const Variant& mode) {
+    const std::optional<SizeMode> row = sizeModeOf(mode);
     if (!row)
         return;
     background_ = this->*(row->background);
@@ -154,13 +146,9 @@ void Form1::applySizeMode(int mode) {
     GLMSa->setVisible(row->glmsaVisible);
     setFixedSize(twips::size(row->widthTwips, row->heightTwips));
     F2().Picture7->Command23->setText(row->caption);
-    if (mode != 2)
+    if (row->mode != 2)
         Label10->clear();
     update();
-}
-
-void Form1::applyLockPicture() {
-    Ido->setPixmap(Iti.is(1) ? IdoN : IdoO);
 }
 
 void Form1::applyLockAtLoad() {
@@ -221,8 +209,8 @@ void Form1::applyCheckBoxesAtLoad() {
     SettingsPage& page = *F2().Picture7;
     if (AlmFront.is(0) || AlmFront.is(1))
         page.Check2->setChecked(AlmFront.is(1));
-    if (KRogo == LogoOn || KRogo == SettingsPage::LogoOff)
-        page.Check1->setChecked(KRogo == LogoOn);
+    if (KRogo == settingsfile::LogoOn || KRogo == settingsfile::LogoOff)
+        page.Check1->setChecked(KRogo == settingsfile::LogoOn);
     if (TAmPm.is(12) || TAmPm.is(24))
         page.Check4->setChecked(TAmPm.is(12));
 }

@@ -8,7 +8,6 @@
 #include <QWidget>
 
 class Context;
-class Form3;
 class Form6;
 class ClickableLabel;
 class QLabel;
@@ -40,8 +39,7 @@ public:
     // The one-line summary of the narrow size mode.
     QString summaryLine() const;
     // The window's look in size mode 0, 1 or 2: background, size-button faces, size.
-    void applySizeMode(int mode);
-    void applyLockPicture();
+    void applySizeMode(const Variant& mode);
     // Ends the program the way all three exits do.
     void endProgram();
     void writePosition();
@@ -65,12 +63,6 @@ public:
     QPixmap IdoN, IdoO, A_On, A_Off, DaiS, DaiL, DaiSS, GS, GM, GL;
 
     Form6* form6() const { return form6_; }
-    Form3* form3() const { return form3_; }
-    Context& context() const { return context_; }
-
-    // The alarm's private state: the guard allows one firing per slot.
-    qint16 almGuard() const { return almGuard_; }
-    int almRaise() const { return almRaise_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -104,9 +96,10 @@ private:
 
     Context& context_;
     Form2* form2_;
-    Form3* form3_ = nullptr;
     Form6* form6_;
     QPixmap background_;
+    // The alarm guard lets one firing through per slot; the raise flag says the window may
+    // still have to go back among the normal windows.
     qint16 almGuard_ = 1;
     int almRaise_ = 0;
     QPoint dragOffset_;
