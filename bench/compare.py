@@ -10,6 +10,7 @@ BUILD is the build folder; each measure appends a JSON line to RESULTS.
 import argparse
 import json
 import shutil
+import signal
 import statistics
 import subprocess
 import sys
@@ -53,6 +54,19 @@ def install(executable, with_data):
     return folder
 
 
+class Interrupted(RuntimeError):
+    """A program was killed by someone else (another job on a shared machine)."""
+
+
+def retried(measure):
+    for attempt in range(3):
+        try:
+            return measure()
+        except Interrupted as error:
+            print(f"  {error} from outside; again", flush=True)
+    raise RuntimeError("killed from outside three times")
+
+
 class Run:
     """One program started in its install folder, with a watcher for its window's map."""
 
@@ -75,9 +89,13 @@ class Run:
         self.pid = self.process.pid
 
     def check_running(self):
-        if self.process.poll() is not None:
-            output = (self.folder / "output.log").read_text(errors="replace")[-2000:]
-            raise RuntimeError(f"{self.executable} ended ({self.process.returncode}):\n{output}")
+        if self.process.poll() is None:
+            return
+        message = f"{self.executable} ended ({self.process.returncode})"
+        if self.process.returncode in (-signal.SIGTERM, -signal.SIGKILL):
+            raise Interrupted(message)
+        output = (self.folder / "output.log").read_text(errors="replace")[-2000:]
+        raise RuntimeError(f"{message}:\n{output}")
 
     def shown_after(self):
         """Seconds from the start to the window's first map."""
@@ -106,6 +124,18 @@ def record(results, what, unit, value, floor, limit):
                                   limit=limit)) + "\n")
 
 
+def start_once(args, program):
+    """Milliseconds to the window shown, and PSS in MiB once it settled."""
+    run = Run(args.build, *program)
+    try:
+        shown = run.shown_after() * 1000
+        time.sleep(max(0.0, run.started + args.settle - time.monotonic()))
+        run.check_running()
+        return shown, pss_kib(run.pid) / 1024
+    finally:
+        run.stop()
+
+
 def startup(args):
     programs = {"morvane": (args.build / "morvane", MORVANE_TITLE, True),
                 "bare": (args.build / "bench" / "bare_window", WINDOW_TITLE, False)}
@@ -114,14 +144,9 @@ def startup(args):
     for i in range(args.runs):
         # Alternating order, so that neither always runs on a warmer machine.
         for name in (("morvane", "bare") if i % 2 == 0 else ("bare", "morvane")):
-            run = Run(args.build, *programs[name])
-            try:
-                times[name].append(run.shown_after() * 1000)
-                time.sleep(max(0.0, run.started + args.settle - time.monotonic()))
-                run.check_running()
-                pss[name].append(pss_kib(run.pid) / 1024)
-            finally:
-                run.stop()
+            shown, memory = retried(lambda: start_once(args, programs[name]))
+            times[name].append(shown)
+            pss[name].append(memory)
             print(f"  run {i + 1} {name:8} shown after {times[name][-1]:7.1f} ms, "
                   f"PSS {pss[name][-1]:6.1f} MiB", flush=True)
     median = {name: (statistics.median(times[name]), statistics.median(pss[name]))
@@ -132,8 +157,9 @@ def startup(args):
            median["bare"][1], PSS_LIMIT)
 
 
-def idle(args):
-    # Side by side on the same display, so that the machine's load falls on both alike.
+def idle_once(args):
+    """CPU seconds over the idle time and PSS in MiB at its end, Morvane's then the floor's.
+    Side by side on the same display, so that the machine's load falls on both alike."""
     runs = []
     try:
         runs.append(Run(args.build, args.build / "morvane", MORVANE_TITLE, True))
@@ -150,6 +176,11 @@ def idle(args):
     finally:
         for run in runs:
             run.stop()
+    return cpu, pss
+
+
+def idle(args):
+    cpu, pss = retried(lambda: idle_once(args))
     record(args.results, f"idle CPU over {args.seconds:g} s", "s", cpu[0], cpu[1], TIME_LIMIT)
     record(args.results, "idle PSS at the end", "MiB", pss[0], pss[1], PSS_LIMIT)
 
