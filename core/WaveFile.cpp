@@ -12,8 +12,15 @@
 
 namespace {
 
+constexpr qsizetype kFourCcSize = 4;
+constexpr qsizetype kFormTypeOffset = 8; // "WAVE" after "RIFF" and the RIFF size
 constexpr qsizetype kRiffHeaderSize = 12;
 constexpr qsizetype kChunkHeaderSize = 8;
+// Fields of the fmt chunk.
+constexpr qsizetype kTagSize = 2;
+constexpr qsizetype kChannelsOffset = 2;
+constexpr qsizetype kRateOffset = 4;
+constexpr qsizetype kBitsOffset = 14;
 constexpr qsizetype kPlainFormatSize = 16;
 constexpr qsizetype kExtensibleFormatSize = 40;
 constexpr qsizetype kChannelMaskOffset = 20;
@@ -92,8 +99,8 @@ Chunks findChunks(QByteArrayView file) {
     Chunks chunks;
     qint64 at = kRiffHeaderSize;
     while (at + kChunkHeaderSize <= file.size()) {
-        const QByteArrayView id = file.sliced(at, 4);
-        const qint64 size = u32(file, at + 4);
+        const QByteArrayView id = file.sliced(at, kFourCcSize);
+        const qint64 size = u32(file, at + kFourCcSize);
         const qint64 body = at + kChunkHeaderSize;
         const QByteArrayView contents = file.sliced(body, std::min(size, file.size() - body));
         if (id == "fmt " && !chunks.format)
@@ -112,7 +119,7 @@ quint16 effectiveTag(QByteArrayView fmt) {
         return tag;
     if (fmt.size() < kExtensibleFormatSize)
         return 0;
-    const QByteArrayView tail = fmt.sliced(kSubFormatOffset + 2, kSubFormatTailSize);
+    const QByteArrayView tail = fmt.sliced(kSubFormatOffset + kTagSize, kSubFormatTailSize);
     if (tail != QByteArrayView(kSubFormatTail, kSubFormatTailSize))
         return 0;
     return u16(fmt, kSubFormatOffset);
@@ -133,9 +140,9 @@ std::variant<Format, wave::WaveError> parseFormat(QByteArrayView fmt) {
         return WaveError::UnsupportedEncoding;
     Format format;
     format.encoding = tag == kTagFloat ? Encoding::Float : Encoding::Integer;
-    format.channels = u16(fmt, 2);
-    const quint32 rate = u32(fmt, 4);
-    const int bits = u16(fmt, 14);
+    format.channels = u16(fmt, kChannelsOffset);
+    const quint32 rate = u32(fmt, kRateOffset);
+    const int bits = u16(fmt, kBitsOffset);
     if (format.channels == 0 || rate < kMinSampleRate || rate > kMaxSampleRate)
         return WaveError::BadFormat;
     if (!sampleSizeSupported(format.encoding, bits))
@@ -237,12 +244,12 @@ const qint16* samplesOf(const wave::Pcm& pcm) {
     return reinterpret_cast<const qint16*>(pcm.samples.constData());
 }
 
-wave::Pcm blank(int sampleRate, int channels, qsizetype frames) {
-    return {sampleRate, channels, QByteArray(frames * channels * kOutputBytesPerSample, 0)};
-}
-
 qint16* samplesOf(wave::Pcm& pcm) {
     return reinterpret_cast<qint16*>(pcm.samples.data());
+}
+
+wave::Pcm blank(int sampleRate, int channels, qsizetype frames) {
+    return {sampleRate, channels, QByteArray(frames * channels * kOutputBytesPerSample, 0)};
 }
 
 double noteEnvelope(double seconds) {
@@ -272,7 +279,8 @@ qsizetype wave::Pcm::frameCount() const {
 
 wave::Decoded wave::decode(const QByteArray& file) {
     const QByteArrayView bytes(file);
-    if (bytes.size() < kRiffHeaderSize || !bytes.startsWith("RIFF") || bytes.sliced(8, 4) != "WAVE")
+    if (bytes.size() < kRiffHeaderSize || !bytes.startsWith("RIFF") ||
+        bytes.sliced(kFormTypeOffset, kFourCcSize) != "WAVE")
         return WaveError::NotRiff;
     const Chunks chunks = findChunks(bytes);
     if (!chunks.format)

@@ -234,10 +234,10 @@ void Form2::FomSiz() {
 void Form2::Timer1_Timer() {
     if (form1_.Iti.is(0)) {
         Picture7->Check7->setChecked(false);
-        form1_.Ido->setPixmap(form1_.IdoO);
+        pictures::show(form1_.Ido, form1_.IdoO);
     } else if (form1_.Iti.is(1)) {
         Picture7->Check7->setChecked(true);
-        form1_.Ido->setPixmap(form1_.IdoN);
+        pictures::show(form1_.Ido, form1_.IdoN);
     }
     skippingFailure([this] {
         const QSize screen = context_.platform.screenSize();

@@ -1,3 +1,4 @@
+#include "Pictures.h"
 #include "SettingsPage.h"
 
 #include "ClickableLabel.h"
@@ -136,10 +137,10 @@ void SettingsPage::connectControls() {
 void SettingsPage::applyAlarmSwitch() {
     if (form1_.Aset.is(1)) {
         Command20->setText(AlarmOffCaption);
-        form1_.Image4->setPixmap(form1_.A_On);
+        pictures::show(form1_.Image4, form1_.A_On);
     } else if (form1_.Aset.is(0)) {
         Command20->setText(AlarmOnCaption);
-        form1_.Image4->setPixmap(form1_.A_Off);
+        pictures::show(form1_.Image4, form1_.A_Off);
     }
 }
 
@@ -222,7 +223,7 @@ void SettingsPage::Check6_Click() {
 void SettingsPage::Check7_Click() {
     const bool locked = Check7->isChecked();
     form1_.Iti = Variant::number(locked ? 1 : 0);
-    form1_.Ido->setPixmap(locked ? form1_.IdoN : form1_.IdoO);
+    pictures::show(form1_.Ido, locked ? form1_.IdoN : form1_.IdoO);
     form2_.stSave();
 }
 
@@ -281,12 +282,12 @@ void SettingsPage::Command20_Click() {
     if (form1_.Aset.is(1)) {
         form1_.Aset = Variant::number(0);
         Command20->setText(AlarmOnCaption);
-        form1_.Image4->setPixmap(form1_.A_Off);
+        pictures::show(form1_.Image4, form1_.A_Off);
         form2_.stSave();
     } else if (form1_.Aset.is(0)) {
         form1_.Aset = Variant::number(1);
         Command20->setText(AlarmOffCaption);
-        form1_.Image4->setPixmap(form1_.A_On);
+        pictures::show(form1_.Image4, form1_.A_On);
         form2_.stSave();
     }
 }

@@ -141,8 +141,8 @@ void Form1::applySizeMode(const Variant& mode) {
     if (!row)
         return;
     background_ = this->*(row->background);
-    GLMS->setPixmap(this->*(row->face));
-    GLMSa->setPixmap(this->*(row->face));
+    pictures::show(GLMS, this->*(row->face));
+    pictures::show(GLMSa, this->*(row->face));
     GLMSa->setVisible(row->glmsaVisible);
     setFixedSize(twips::size(row->widthTwips, row->heightTwips));
     F2().Picture7->Command23->setText(row->caption);
@@ -153,12 +153,12 @@ void Form1::applySizeMode(const Variant& mode) {
 
 void Form1::applyLockAtLoad() {
     if (Iti.is(0)) {
-        Ido->setPixmap(IdoO);
+        pictures::show(Ido, IdoO);
     } else if (Iti.is(1)) {
-        Ido->setPixmap(IdoN);
+        pictures::show(Ido, IdoN);
     } else if (Iti.toNumber() > 1) {
         Iti = Variant::number(1);
-        Ido->setPixmap(IdoN);
+        pictures::show(Ido, IdoN);
         F2().stSave();
     }
 }
@@ -175,10 +175,10 @@ void Form1::applyAlwaysOnTop() {
 
 void Form1::applyAlarmState() {
     if (Aset.is(1)) {
-        Image4->setPixmap(A_On);
+        pictures::show(Image4, A_On);
         F2().Picture7->Command20->setText(SettingsPage::AlarmOffCaption);
     } else if (Aset.is(0)) {
-        Image4->setPixmap(A_Off);
+        pictures::show(Image4, A_Off);
         F2().Picture7->Command20->setText(SettingsPage::AlarmOnCaption);
     }
 }

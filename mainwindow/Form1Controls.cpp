@@ -12,8 +12,9 @@
 
 namespace {
 
+// One face for the whole window: a second font file would cost start-up time and memory.
 const QString TimeFace = QStringLiteral("ＭＳ ゴシック");
-const QString SmallFace = QStringLiteral("ＭＳ Ｐゴシック");
+const QString SmallFace = TimeFace;
 // The design's point sizes, as pixels at 96 dots per inch.
 constexpr int TimePixels = 32;    // 24 pt
 constexpr int SecondsPixels = 15; // 11.25 pt

@@ -1,4 +1,5 @@
 // The clock window's buttons, popup menu, lock and dragging.
+#include "Pictures.h"
 #include "ClickableLabel.h"
 #include "Context.h"
 #include "Form1.h"
@@ -58,10 +59,10 @@ void Form1::openLauncher() {
 
 void Form1::Ido_Click() {
     if (Iti.is(0)) {
-        Ido->setPixmap(IdoN);
+        pictures::show(Ido, IdoN);
         Iti = Variant::number(1);
     } else if (Iti.is(1)) {
-        Ido->setPixmap(IdoO);
+        pictures::show(Ido, IdoO);
         Iti = Variant::number(0);
     }
 }

@@ -1,4 +1,5 @@
 // The clock window's 250 ms tick: time, date, summary, alarm judgement and memory meter.
+#include "Pictures.h"
 #include "ClickableLabel.h"
 #include "Colours.h"
 #include "Context.h"
@@ -34,9 +35,9 @@ void Form1::Timer1_Timer() {
     AlmHantei();
     MemCheck();
     if (Aset.is(1))
-        Image4->setPixmap(A_On);
+        pictures::show(Image4, A_On);
     else if (Aset.is(0))
-        Image4->setPixmap(A_Off);
+        pictures::show(Image4, A_Off);
 }
 
 void Form1::setTimeAndLamps(const QColor& litColour) {

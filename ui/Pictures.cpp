@@ -3,30 +3,40 @@
 #include <QFile>
 
 // The pictures live in a static library, so their resource must be pulled in by hand.
-static void loadPicturesResource() {
-    Q_INIT_RESOURCE(pictures);
-}
+static void loadPicturesResource() { Q_INIT_RESOURCE(pictures); }
 
 namespace pictures {
 namespace {
-void ensureLoaded() {
+
+const QString Prefix = QStringLiteral(":/pictures/");
+const QString Large = QStringLiteral("@2x");
+constexpr qreal LargeRatio = 2.0;
+
+void ensureLoaded()
+{
     static const bool loaded = (loadPicturesResource(), true);
     Q_UNUSED(loaded);
 }
+
 } // namespace
 
-QPixmap load(const QString& name) {
+QPixmap load(const QString& name)
+{
     ensureLoaded();
-    return QPixmap(QStringLiteral(":/pictures/") + name);
+    // Naming the format spares Qt from loading every image plugin to guess it.
+    return QPixmap(Prefix + name, "PNG");
 }
 
-QIcon icon(const QString& name) {
-    ensureLoaded();
-    // Both sizes by hand: Qt looks for the @2x file only on a screen already scaled.
-    QIcon icon(QStringLiteral(":/pictures/") + name);
-    const QString large = QStringLiteral(":/pictures/%1@2x").arg(name);
-    if (QFile::exists(large))
-        icon.addFile(large);
+QIcon icon(const QString& name)
+{
+    QIcon icon;
+    icon.addPixmap(load(name));
+    // The large one by hand: Qt looks for the @2x file only on a screen already scaled.
+    if (QFile::exists(Prefix + name + Large)) {
+        QPixmap large = load(name + Large);
+        large.setDevicePixelRatio(LargeRatio);
+        icon.addPixmap(large);
+    }
     return icon;
 }
 

@@ -147,6 +147,10 @@ void SoundPlayer::start(const wave::Pcm& pcm) {
     buffer->open(QIODevice::ReadOnly);
     connect(sink_, &QAudioSink::stateChanged, this, &SoundPlayer::onStateChanged);
     sink_->start(buffer);
+    if (sink_->error() != QAudio::NoError) {
+        qWarning("SoundPlayer: the sound server refused the sound (error %d)", int(sink_->error()));
+        release();
+    }
 }
 
 void SoundPlayer::onStateChanged(QAudio::State state) {

@@ -19,16 +19,23 @@ constexpr quint32 kFiveOneMask = 0x3F; // FL FR FC LFE BL BR
 constexpr quint32 kQuadMask = 0x33;    // FL FR BL BR
 constexpr int kRate = 22050;
 
-QByteArray le16(quint16 value) {
-    QByteArray bytes(2, 0);
-    qToLittleEndian(value, bytes.data());
+// Values in little-endian order, as a WAVE file holds them.
+template <typename T> QByteArray le(std::initializer_list<T> values) {
+    QByteArray bytes(qsizetype(values.size() * sizeof(T)), 0);
+    char* at = bytes.data();
+    for (T value : values) {
+        qToLittleEndian(value, at);
+        at += sizeof(T);
+    }
     return bytes;
 }
 
+QByteArray le16(quint16 value) {
+    return le<quint16>({value});
+}
+
 QByteArray le32(quint32 value) {
-    QByteArray bytes(4, 0);
-    qToLittleEndian(value, bytes.data());
-    return bytes;
+    return le<quint32>({value});
 }
 
 QByteArray chunk(const char* id, const QByteArray& body, qint64 declared = -1) {
@@ -56,23 +63,6 @@ QByteArray wav(const QByteArray& format, const QByteArray& data) {
     return riff(chunk("fmt ", format) + chunk("data", data));
 }
 
-QByteArray int16s(std::initializer_list<qint16> values) {
-    QByteArray bytes;
-    for (qint16 value : values)
-        bytes += le16(quint16(value));
-    return bytes;
-}
-
-template <typename T> QByteArray floats(std::initializer_list<T> values) {
-    QByteArray bytes(qsizetype(values.size() * sizeof(T)), 0);
-    char* at = bytes.data();
-    for (T value : values) {
-        qToLittleEndian(value, at);
-        at += sizeof(T);
-    }
-    return bytes;
-}
-
 std::vector<qint16> samples(const wave::Pcm& pcm) {
     const auto* first = reinterpret_cast<const qint16*>(pcm.samples.constData());
     return {first, first + pcm.samples.size() / 2};
@@ -97,7 +87,7 @@ std::optional<wave::WaveError> errorOf(const QByteArray& file) {
 } // namespace
 
 TEST(WaveDecode, ScalesEverySampleFormToSixteenBits) {
-    const QByteArray nan = floats<float>({std::numeric_limits<float>::quiet_NaN()});
+    const QByteArray nan = le<float>({std::numeric_limits<float>::quiet_NaN()});
     const struct {
         const char* name;
         QByteArray format;
@@ -105,7 +95,7 @@ TEST(WaveDecode, ScalesEverySampleFormToSixteenBits) {
         std::vector<qint16> expected;
     } cases[] = {
         {"u8", fmt(kPcm, 1, 8), QByteArray("\x00\x80\xFF\xC0", 4), {-32768, 0, 32512, 16384}},
-        {"s16", fmt(kPcm, 1, 16), int16s({-32768, 32767, 1, -1}), {-32768, 32767, 1, -1}},
+        {"s16", fmt(kPcm, 1, 16), le<qint16>({-32768, 32767, 1, -1}), {-32768, 32767, 1, -1}},
         {"s24",
          fmt(kPcm, 1, 24),
          QByteArray("\x00\x00\x80\xFF\xFF\x7F\x00\x40\x00\x00\xFF\xFF", 12),
@@ -114,17 +104,17 @@ TEST(WaveDecode, ScalesEverySampleFormToSixteenBits) {
          fmt(kPcm, 1, 32),
          QByteArray("\x00\x00\x00\x80\xFF\xFF\xFF\x7F\x00\x00\x01\x00\x00\x00\xFF\xFF", 16),
          {-32768, 32767, 1, -1}},
-        {"12 bits left-justified", fmt(kPcm, 1, 12), int16s({-16, 0x7FF0}), {-16, 0x7FF0}},
+        {"12 bits left-justified", fmt(kPcm, 1, 12), le<qint16>({-16, 0x7FF0}), {-16, 0x7FF0}},
         {"f32",
          fmt(kFloat, 1, 32),
-         floats<float>({-1.0f, 1.0f, 0.5f, 2.0f}) + nan,
+         le<float>({-1.0f, 1.0f, 0.5f, 2.0f}) + nan,
          {-32768, 32767, 16384, 32767, 0}},
-        {"f64", fmt(kFloat, 1, 64), floats<double>({-2.0, 0.25}), {-32768, 8192}},
+        {"f64", fmt(kFloat, 1, 64), le<double>({-2.0, 0.25}), {-32768, 8192}},
         {"extensible s24 with 20 valid bits",
          extensible(kPcm, 1, 24, 0x4, 20),
          QByteArray("\x00\x00\x80\x00\x40\x00", 6),
          {-32768, 64}},
-        {"extensible f32", extensible(kFloat, 1, 32, 0x4, 32), floats<float>({-0.5f}), {-16384}},
+        {"extensible f32", extensible(kFloat, 1, 32, 0x4, 32), le<float>({-0.5f}), {-16384}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -136,14 +126,15 @@ TEST(WaveDecode, ScalesEverySampleFormToSixteenBits) {
 }
 
 TEST(WaveDecode, KeepsStereoInterleavedAndMixesMoreChannelsByTheirSpeakers) {
-    const wave::Pcm stereo = decoded(wav(fmt(kPcm, 2, 16, 44100), int16s({1000, -1000, 5, 6})));
+    const wave::Pcm stereo = decoded(wav(fmt(kPcm, 2, 16, 44100), le<qint16>({1000, -1000, 5, 6})));
     EXPECT_EQ(stereo.sampleRate, 44100);
     EXPECT_EQ(stereo.channels, 2);
     EXPECT_EQ(samples(stereo), (std::vector<qint16>{1000, -1000, 5, 6}));
 
     // 5.1 frames, each sounding one speaker: left, right, centre, bass, back right.
-    const QByteArray fiveOne = int16s({9000, 0, 0, 0, 0, 0, 0,    9000, 0, 0, 0, 0, 0, 0, 9000,
-                                       0,    0, 0, 0, 0, 0, 9000, 0,    0, 0, 0, 0, 0, 0, 9000});
+    const QByteArray fiveOne =
+        le<qint16>({9000, 0, 0, 0, 0, 0, 0,    9000, 0, 0, 0, 0, 0, 0, 9000,
+                    0,    0, 0, 0, 0, 0, 9000, 0,    0, 0, 0, 0, 0, 0, 9000});
     for (const QByteArray& format : {fmt(kPcm, 6, 16), extensible(kPcm, 6, 16, kFiveOneMask, 16)}) {
         const std::vector<qint16> mixed = samples(decoded(wav(format, fiveOne)));
         ASSERT_EQ(mixed.size(), 10u);
@@ -160,19 +151,19 @@ TEST(WaveDecode, KeepsStereoInterleavedAndMixesMoreChannelsByTheirSpeakers) {
     }
     // In quad the fourth channel is back right, not bass.
     const auto quad =
-        samples(decoded(wav(extensible(kPcm, 4, 16, kQuadMask, 16), int16s({0, 0, 0, 9000}))));
+        samples(decoded(wav(extensible(kPcm, 4, 16, kQuadMask, 16), le<qint16>({0, 0, 0, 9000}))));
     EXPECT_EQ(quad[0], 0);
     EXPECT_GT(quad[1], 0);
     // Every channel at full scale must not wrap around.
-    const auto loud =
-        samples(decoded(wav(fmt(kPcm, 6, 16), int16s({32767, 32767, 32767, 32767, 32767, 32767}))));
+    const auto loud = samples(
+        decoded(wav(fmt(kPcm, 6, 16), le<qint16>({32767, 32767, 32767, 32767, 32767, 32767}))));
     EXPECT_GT(loud[0], 30000);
     EXPECT_GT(loud[1], 30000);
 }
 
 TEST(WaveDecode, ToleratesChunkLayoutAndSizesFoundInRealFiles) {
     const QByteArray format = chunk("fmt ", fmt(kPcm, 1, 16));
-    const QByteArray data = int16s({100, 200, 300});
+    const QByteArray data = le<qint16>({100, 200, 300});
     const QByteArray oddList = chunk("LIST", QByteArray("INFOabc", 7));
     const std::vector<qint16> all{100, 200, 300};
 
@@ -194,7 +185,7 @@ TEST(WaveDecode, ToleratesChunkLayoutAndSizesFoundInRealFiles) {
 
 TEST(WaveDecode, RejectsWhatCannotBePlayed) {
     using wave::WaveError;
-    const QByteArray data = int16s({1, 2});
+    const QByteArray data = le<qint16>({1, 2});
     QByteArray otherGuid = extensible(kPcm, 1, 16, 0x4, 16);
     otherGuid[otherGuid.size() - 1] = 0;
 
@@ -206,7 +197,7 @@ TEST(WaveDecode, RejectsWhatCannotBePlayed) {
     EXPECT_EQ(errorOf(riff(chunk("data", data))), WaveError::NoFormat);
     EXPECT_EQ(errorOf(wav(fmt(kPcm, 1, 16).left(14), data)), WaveError::NoFormat);
     EXPECT_EQ(errorOf(riff(chunk("fmt ", fmt(kPcm, 1, 16)))), WaveError::NoData);
-    EXPECT_EQ(errorOf(wav(fmt(kPcm, 2, 16), int16s({1}))), WaveError::NoData);
+    EXPECT_EQ(errorOf(wav(fmt(kPcm, 2, 16), le<qint16>({1}))), WaveError::NoData);
 
     EXPECT_EQ(errorOf(wav(fmt(kAdpcm, 1, 4), data)), WaveError::UnsupportedEncoding);
     EXPECT_EQ(errorOf(wav(fmt(kMp3, 1, 0), data)), WaveError::UnsupportedEncoding);
@@ -252,7 +243,7 @@ TEST(Chime, IsAShortUnclippedFallingPairOfTones) {
 }
 
 TEST(Conversion, ResamplesByInterpolationAndRemixesChannels) {
-    const wave::Pcm ramp{8000, 2, int16s({0, 1000, 100, 1000, 200, 1000})};
+    const wave::Pcm ramp{8000, 2, le<qint16>({0, 1000, 100, 1000, 200, 1000})};
     const wave::Pcm doubled = wave::resample(ramp, 16000);
     EXPECT_EQ(doubled.sampleRate, 16000);
     const std::vector<qint16> up = samples(doubled);
@@ -262,10 +253,10 @@ TEST(Conversion, ResamplesByInterpolationAndRemixesChannels) {
     const wave::Pcm second{48000, 1, QByteArray(48000 * 2, 0)};
     EXPECT_EQ(wave::resample(second, 44100).frameCount(), 44100);
 
-    const wave::Pcm stereo{8000, 2, int16s({1000, -3000, 32767, 32767})};
+    const wave::Pcm stereo{8000, 2, le<qint16>({1000, -3000, 32767, 32767})};
     EXPECT_EQ(samples(wave::remix(stereo, 1)), (std::vector<qint16>{-1000, 32767}));
     EXPECT_EQ(samples(wave::remix(stereo, 4)),
               (std::vector<qint16>{1000, -3000, 0, 0, 32767, 32767, 0, 0}));
-    EXPECT_EQ(samples(wave::remix({8000, 1, int16s({7, -7})}, 2)),
+    EXPECT_EQ(samples(wave::remix({8000, 1, le<qint16>({7, -7})}, 2)),
               (std::vector<qint16>{7, 7, -7, -7}));
 }

@@ -10,9 +10,11 @@ for tool in pulseaudio pactl parecord sox; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
 done
 
-readonly SETTLE_SECONDS=0.4        # lets the recorder and the server start and drain
+readonly SETTLE_SECONDS=0.4        # lets the server play out what it holds
 readonly SERVER_WAIT_TRIES=50      # tenths of a second for the server to answer
 readonly RECORD_LATENCY_MS=20      # small, or the recorder loses what it holds when stopped
+readonly RECORD_WAIT_TRIES=50      # tenths of a second for the recording to start
+readonly WAV_HEADER_BYTES=44
 readonly SILENCE_THRESHOLD=1%      # what sox counts as sound when trimming silence
 readonly MIN_PEAK=0.1              # a sound was heard at all
 readonly MIN_RMS=0.01
@@ -66,13 +68,26 @@ start_server() {
     pactl set-default-sink nul || fail "the sound server did not come up"
 }
 
+# An idle null sink works in blocks of up to two seconds and takes a new stream's lower
+# latency only at the end of its current block; a stream started before then stalls.
+# So the player starts only once the recorder's file is growing.
+wait_for_recording() {
+    local file=$1 size
+    for ((i = 0; i < RECORD_WAIT_TRIES; i++)); do
+        size=$(stat -c %s "$file" 2>/dev/null || echo 0)
+        ((size > WAV_HEADER_BYTES)) && return 0
+        sleep 0.1
+    done
+    fail "the recorder received nothing from the null sink's monitor"
+}
+
 # Records the null sink while the player plays; the recording is $work/rec-NAME.wav.
 record_playing() {
     local name=$1
     shift
     parecord -d nul.monitor --latency-msec="$RECORD_LATENCY_MS" --file-format=wav "$work/rec-$name.wav" &
     recorder_pid=$!
-    sleep "$SETTLE_SECONDS"
+    wait_for_recording "$work/rec-$name.wav"
     QT_QPA_PLATFORM=offscreen "$player" "$@" >"$work/$name.log" 2>&1 ||
         fail "$name: play_sound_main exited with $? ($(cat "$work/$name.log"))"
     sleep "$SETTLE_SECONDS"
