@@ -200,9 +200,9 @@ void Form1::readFont() {
 void Form1::firstDisplay() {
     const QDateTime now = context_.clock.now();
     Label1->setText(patterns::hmmAmPm(now.time()));
-    setTimeAndLamps(Qt::white);
-    Label3->setText(patterns::ss(context_.clock.now().time()));
-    showDate();
+    setTimeAndLamps(now, Qt::white);
+    Label3->setText(patterns::ss(now.time()));
+    showDate(now.date());
 }
 
 void Form1::applyCheckBoxesAtLoad() {

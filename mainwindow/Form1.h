@@ -16,6 +16,7 @@ class QAction;
 class QProgressBar;
 class QTimer;
 class QColor;
+class QDate;
 class QDateTime;
 
 // The clock window: a small borderless panel with the time, the date, the memory meter
@@ -38,6 +39,7 @@ public:
     void AlmHantei();
     // The one-line summary of the narrow size mode.
     QString summaryLine() const;
+    QString summaryLine(const QDateTime& now) const;
     // The window's look in size mode 0, 1 or 2: background, size-button faces, size.
     void applySizeMode(const Variant& mode);
     // Ends the program the way all three exits do.
@@ -91,8 +93,8 @@ private:
     void Label10_MouseMove(QMouseEvent* event);
     void Label10_MouseUp(QMouseEvent* event);
     // Label17 and the AM/PM lamps by the clock mode; a lit lamp takes litColour.
-    void setTimeAndLamps(const QColor& litColour);
-    void showDate();
+    void setTimeAndLamps(const QDateTime& now, const QColor& litColour);
+    void showDate(const QDate& today);
 
     Context& context_;
     Form2* form2_;

@@ -1,8 +1,8 @@
 // The clock window's buttons, popup menu, lock and dragging.
-#include "Pictures.h"
 #include "ClickableLabel.h"
 #include "Context.h"
 #include "Form1.h"
+#include "Pictures.h"
 #include "functionscreen/Form2.h"
 #include "launcher/Form6.h"
 #include "platform/Platform.h"

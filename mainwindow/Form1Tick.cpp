@@ -1,11 +1,12 @@
 // The clock window's 250 ms tick: time, date, summary, alarm judgement and memory meter.
-#include "Pictures.h"
+#include "AlarmTable.h"
 #include "ClickableLabel.h"
 #include "Colours.h"
 #include "Context.h"
 #include "Form1.h"
 #include "MemoryFigures.h"
 #include "Patterns.h"
+#include "Pictures.h"
 #include "functionscreen/AlarmPage.h"
 #include "functionscreen/Form2.h"
 #include "functionscreen/SettingsPage.h"
@@ -18,20 +19,21 @@
 
 namespace {
 const QString SummarySeparator = QStringLiteral(" / ");
-const QString NoSound = QStringLiteral("設定なし");
 } // namespace
 
 void Form1::Timer1_Timer() {
     SettingsPage& page = *F2().Picture7;
     page.Label48->setText(QString::number(x()));
     page.Label51->setText(QString::number(y()));
-    Label1->setText(patterns::hmmAmPm(context_.clock.now().time()));
+    // One reading of the clock serves the whole tick, so its texts agree with each other.
+    const QDateTime now = context_.clock.now();
+    Label1->setText(patterns::hmmAmPm(now.time()));
     Label12->setText(Label17->text().right(2));
-    Label4->setText(patterns::hh(context_.clock.now().time()));
-    setTimeAndLamps(colours::text(Label2));
-    showDate();
-    Label10->setText(MemMni.is(2) ? summaryLine() : QString());
-    Label3->setText(patterns::ss(context_.clock.now().time()));
+    Label4->setText(patterns::hh(now.time()));
+    setTimeAndLamps(now, colours::text(Label2));
+    showDate(now.date());
+    Label10->setText(MemMni.is(2) ? summaryLine(now) : QString());
+    Label3->setText(patterns::ss(now.time()));
     AlmHantei();
     MemCheck();
     if (Aset.is(1))
@@ -40,9 +42,9 @@ void Form1::Timer1_Timer() {
         pictures::show(Image4, A_Off);
 }
 
-void Form1::setTimeAndLamps(const QColor& litColour) {
+void Form1::setTimeAndLamps(const QDateTime& now, const QColor& litColour) {
     if (TAmPm.is(24)) {
-        Label17->setText(patterns::hmm(context_.clock.now().time()));
+        Label17->setText(patterns::hmm(now.time()));
         colours::setText(tAM, colours::DimLamp);
         colours::setText(tPM, colours::DimLamp);
     } else if (TAmPm.is(12)) {
@@ -60,16 +62,19 @@ void Form1::setTimeAndLamps(const QColor& litColour) {
     }
 }
 
-void Form1::showDate() {
+void Form1::showDate(const QDate& today) {
     const qint16 ymd = form2_->YMD;
     if (ymd == 0)
-        Label2->setText(patterns::longDate(context_.clock.now().date()));
+        Label2->setText(patterns::longDate(today));
     else if (ymd == 1)
-        Label2->setText(patterns::shortDate(context_.clock.now().date()));
+        Label2->setText(patterns::shortDate(today));
 }
 
 QString Form1::summaryLine() const {
-    const QDateTime now = context_.clock.now();
+    return summaryLine(context_.clock.now());
+}
+
+QString Form1::summaryLine(const QDateTime& now) const {
     const QString time = TAmPm.is(12) ? patterns::hmmAmPm(now.time()) : patterns::hmm(now.time());
     return patterns::monthDayJapanese(now.date()) + SummarySeparator + time + SummarySeparator +
            Label9->text();
@@ -86,7 +91,7 @@ void Form1::AlmHantei() {
         QListWidget* Com = F2().Picture4->Com;
         Com->setCurrentRow(slot);
         const QString sound = Com->currentItem() ? Com->currentItem()->text() : QString();
-        if (sound != NoSound) {
+        if (sound != alarmtable::NoSound) {
             context_.platform.playSound(sound);
             if (AlmFront.is(1))
                 context_.platform.setTopmost(this, true);

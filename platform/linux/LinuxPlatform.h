@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 
+#include <QFile>
 #include <QLockFile>
 #include <memory>
 
@@ -38,6 +39,7 @@ public:
 private:
     SoundPlayer& sound();
 
+    QFile meminfo_;
     std::unique_ptr<SoundPlayer> sound_;
     std::unique_ptr<QLockFile> instanceLock_;
 };
