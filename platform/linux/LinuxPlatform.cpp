@@ -1,7 +1,7 @@
 #include "LinuxPlatform.h"
 
 #include "Dialogs.h"
-#include "SoundPlayer.h"
+#include "SoundOutput.h"
 
 #include <QCryptographicHash>
 #include <QDesktopServices>
@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileIconProvider>
 #include <QGuiApplication>
+#include <QLibrary>
 #include <QProcess>
 #include <QScreen>
 #include <QStorageInfo>
@@ -25,6 +26,7 @@ namespace {
 constexpr int IconPixels = 32;
 constexpr int NotFound = 2; // the registry's "file not found"
 constexpr int MeminfoBufferSize = 4096;
+const QString SoundModule = QStringLiteral("morvane_sound");
 const QString OsReleasePath = QStringLiteral("/etc/os-release");
 
 // A /proc/meminfo line such as "MemTotal:  16314060 kB", in bytes.
@@ -150,14 +152,23 @@ QPixmap LinuxPlatform::fileIcon(const QString& path) {
     return QFileIconProvider().icon(QFileInfo(path)).pixmap(IconPixels, IconPixels);
 }
 
-SoundPlayer& LinuxPlatform::sound() {
-    if (!sound_)
-        sound_ = std::make_unique<SoundPlayer>();
-    return *sound_;
+SoundOutput* LinuxPlatform::sound() {
+    if (!sound_) {
+        QLibrary module(QDir(QCoreApplication::applicationDirPath()).filePath(SoundModule));
+        const auto create =
+            reinterpret_cast<SoundOutputFactory>(module.resolve(MORVANE_SOUND_FACTORY));
+        if (!create) {
+            qWarning("No sound: %s", qPrintable(module.errorString()));
+            return nullptr;
+        }
+        sound_.reset(create());
+    }
+    return sound_.get();
 }
 
 void LinuxPlatform::playSound(const QString& path) {
-    sound().play(path);
+    if (SoundOutput* output = sound())
+        output->play(path);
 }
 
 void LinuxPlatform::stopSound() {

@@ -6,7 +6,7 @@
 #include <QLockFile>
 #include <memory>
 
-class SoundPlayer;
+class SoundOutput;
 
 // The operating-system operations on a Linux desktop.
 class LinuxPlatform : public Platform {
@@ -37,9 +37,10 @@ public:
     bool startProgram(const QString& path) override;
 
 private:
-    SoundPlayer& sound();
+    // The sound module, loaded at the first sound; null when it cannot be loaded.
+    SoundOutput* sound();
 
     QFile meminfo_;
-    std::unique_ptr<SoundPlayer> sound_;
+    std::unique_ptr<SoundOutput> sound_;
     std::unique_ptr<QLockFile> instanceLock_;
 };

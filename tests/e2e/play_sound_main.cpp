@@ -1,6 +1,6 @@
 // Plays one file through SoundPlayer, for the end-to-end sound check:
 //   play_sound_main PATH [STOP_AFTER_MS]
-#include "platform/linux/SoundPlayer.h"
+#include "platform/linux/sound/SoundPlayer.h"
 
 #include <QCoreApplication>
 #include <QTimer>
