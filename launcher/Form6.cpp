@@ -1,5 +1,7 @@
 #include "Form6.h"
 
+#include "Colours.h"
+
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -8,6 +10,9 @@
 
 namespace {
 const QString Caption = QStringLiteral("Now Loading...");
+const QColor Panel(0x0d, 0x1b, 0x3a);
+const QColor Edge(0x3a, 0x55, 0x96);
+const QColor Text(0xe8, 0xee, 0xfc);
 constexpr int TimerMs = 10;
 const QSize WindowSize(220, 64);
 constexpr int CaptionPixels = 16;
@@ -17,11 +22,15 @@ Form6::Form6(QWidget* owner)
     : QWidget(owner, Qt::Window | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("Form6"));
     setFixedSize(WindowSize);
-    setStyleSheet(QStringLiteral("QFrame#Frame1 { background: #0d1b3a; border: 1px solid #3a5596; }"
-                                 "QLabel#Label1 { color: #e8eefc; }"));
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(rect());
+    Frame1->setFrameShape(QFrame::Box);
+    Frame1->setAutoFillBackground(true);
+    QPalette colours = Frame1->palette();
+    colours.setColor(QPalette::Window, Panel);
+    colours.setColor(QPalette::WindowText, Edge);
+    Frame1->setPalette(colours);
     Label1 = new QLabel(Caption, Frame1);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(Frame1->rect());
@@ -29,6 +38,7 @@ Form6::Form6(QWidget* owner)
     QFont face = Label1->font();
     face.setPixelSize(CaptionPixels);
     Label1->setFont(face);
+    colours::setText(Label1, Text);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(TimerMs);

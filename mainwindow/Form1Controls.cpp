@@ -3,6 +3,7 @@
 #include "Colours.h"
 #include "FittingLabel.h"
 #include "Form1.h"
+#include "MeterBar.h"
 #include "Pictures.h"
 #include "Twips.h"
 
@@ -121,13 +122,9 @@ void Form1::createControls() {
         this->*(spec.member) = label;
     }
 
-    PB = new QProgressBar(this);
+    PB = new MeterBar(this);
     PB->setObjectName(QStringLiteral("PB"));
     PB->setGeometry(twips::rect(2840, 860, 870, 105));
-    PB->setTextVisible(false);
-    PB->setStyleSheet(
-        QStringLiteral("QProgressBar { border: 1px solid #3a5596; background: #050c1e; }"
-                       "QProgressBar::chunk { background: #00d8ff; }"));
 
     for (const PictureSpec& spec : Pictures) {
         auto* picture = new ClickableLabel(QString::fromLatin1(spec.name),

@@ -17,6 +17,9 @@ bool Context::save(const QString& fileName, const std::optional<QByteArray>& byt
             dialogs::Style::OkExclamation);
         return false;
     }
+    // Settings are saved at every change, often with the same values: those need no write.
+    if (datafile::readBytes(data.path(fileName)) == *bytes)
+        return true;
     const QString reason = datafile::writeAtomically(data.path(fileName), *bytes);
     if (reason.isEmpty())
         return true;

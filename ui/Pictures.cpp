@@ -1,9 +1,12 @@
 #include "Pictures.h"
 
 #include <QFile>
+#include <QImageReader>
 
 // The pictures live in a static library, so their resource must be pulled in by hand.
-static void loadPicturesResource() { Q_INIT_RESOURCE(pictures); }
+static void loadPicturesResource() {
+    Q_INIT_RESOURCE(pictures);
+}
 
 namespace pictures {
 namespace {
@@ -12,23 +15,22 @@ const QString Prefix = QStringLiteral(":/pictures/");
 const QString Large = QStringLiteral("@2x");
 constexpr qreal LargeRatio = 2.0;
 
-void ensureLoaded()
-{
+void ensureLoaded() {
     static const bool loaded = (loadPicturesResource(), true);
     Q_UNUSED(loaded);
 }
 
 } // namespace
 
-QPixmap load(const QString& name)
-{
+QPixmap load(const QString& name) {
     ensureLoaded();
-    // Naming the format spares Qt from loading every image plugin to guess it.
-    return QPixmap(Prefix + name, "PNG");
+    // The format is known: guessing it would load every image plugin of the system.
+    QImageReader reader(Prefix + name, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
-QIcon icon(const QString& name)
-{
+QIcon icon(const QString& name) {
     QIcon icon;
     icon.addPixmap(load(name));
     // The large one by hand: Qt looks for the @2x file only on a screen already scaled.

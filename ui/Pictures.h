@@ -11,8 +11,7 @@ QPixmap load(const QString& name);
 QIcon icon(const QString& name);
 
 // Shows picture on label unless it already shows it, so the tick repaints nothing.
-inline void show(QLabel* label, const QPixmap& picture)
-{
+inline void show(QLabel* label, const QPixmap& picture) {
     if (label->pixmap().cacheKey() != picture.cacheKey())
         label->setPixmap(picture);
 }
