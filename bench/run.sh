@@ -9,7 +9,7 @@ build=${BUILD_DIR:-build}
 
 # The tick benchmark needs the test support library, so tests stay on too.
 cmake -S . -B "$build" -G Ninja -DMORVANE_BENCH=ON -DBUILD_TESTING=ON >/dev/null
-cmake --build "$build" --target morvane bare_window bare_ticker map_watcher tick_benchmark
+cmake --build "$build" --target morvane bare_window bare_text_window bare_ticker map_watcher tick_benchmark
 
 work=$(mktemp -d)
 xvfb=

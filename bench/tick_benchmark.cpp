@@ -2,7 +2,7 @@
 // by the test harness (fixed clock and memory figures, so every text stays the same from
 // one tick to the next). Also counts the heap allocations of each call in that state.
 #include "Harness.h"
-#include "Startup.h"
+#include "TestApplication.h"
 
 #include <QApplication>
 #include <atomic>
@@ -55,11 +55,9 @@ template <void (Form1::*call)()> void measure(benchmark::State& state, Form1* fo
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    testapp::useOffscreenPlatform();
     QApplication app(argc, argv);
-    startup::registerFontSubstitutions();
-    startup::installJapanese(app);
+    testapp::speakJapanese(app);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -28,22 +28,12 @@ const QString SaveQuestion =
 const QString SavedMessage = QStringLiteral("保存が終了しました。");
 constexpr int PlayIconWidth = 27;
 constexpr int PlayIconHeight = 16;
-constexpr int FontPixels = 12;
-
-template <typename T> T* place(T* widget, const char* name, const QRect& geometry) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
 
 } // namespace
 
 AlarmPage::AlarmPage(Form2& form2, QWidget* parent)
     : Page(QStringLiteral("Picture4"), Page::TopTwips, parent)
     , form2_(form2) {
-    QFont pageFont = font();
-    pageFont.setPixelSize(FontPixels);
-    setFont(pageFont);
     createControls();
     connectControls();
 }

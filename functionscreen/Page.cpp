@@ -8,4 +8,7 @@ Page::Page(const QString& name, int topTwips, QWidget* parent)
     setGeometry(twips::rect(LeftTwips, topTwips, WidthTwips, HeightTwips));
     setAutoFillBackground(true);
     setFrameShape(QFrame::StyledPanel);
+    QFont pageFont = font();
+    pageFont.setPixelSize(FontPixels);
+    setFont(pageFont);
 }

@@ -8,6 +8,14 @@ class Page : public QFrame {
 public:
     Page(const QString& name, int topTwips, QWidget* parent);
 
+    // Names a control as the design does and puts it at its place on the page.
+    template <typename T> static T* place(T* widget, const char* name, const QRect& geometry) {
+        widget->setObjectName(QString::fromLatin1(name));
+        widget->setGeometry(geometry);
+        return widget;
+    }
+
+    static constexpr int FontPixels = 12;
     static constexpr int LeftTwips = 0;
     static constexpr int TopTwips = 620;
     static constexpr int WidthTwips = 6420;

@@ -1,5 +1,5 @@
-#include "Pictures.h"
 #include "SettingsPage.h"
+#include "Pictures.h"
 
 #include "ClickableLabel.h"
 #include "Colours.h"
@@ -26,18 +26,11 @@ namespace {
 
 const QString DesignSizeCaption = QStringLiteral("標準");
 constexpr int TopTwips = 600;
-constexpr int FontPixels = 12;
 
 QColor& lastDialogColour() {
     // The colour dialog opens with whatever it last held, for the whole run.
     static QColor colour(Qt::black);
     return colour;
-}
-
-template <typename T> T* place(T* widget, const char* name, const QRect& geometry) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(geometry);
-    return widget;
 }
 
 // A caption of the page's own, not one the program changes.
@@ -51,9 +44,6 @@ SettingsPage::SettingsPage(Form2& form2, QWidget* parent)
     : Page(QStringLiteral("Picture7"), TopTwips, parent)
     , form2_(form2)
     , form1_(form2.form1()) {
-    QFont pageFont = font();
-    pageFont.setPixelSize(FontPixels);
-    setFont(pageFont);
     createChecks();
     createDateFrame();
     createPositionFrame();

@@ -110,7 +110,10 @@ QStringList qtFilters(const QString& filter) {
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(u';', u' ');
-        filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+        // A description that already ends with its patterns is shown as it stands.
+        const QString shown = u'(' + patterns + u')';
+        filters << (parts[i].endsWith(shown) ? parts[i]
+                                             : QStringLiteral("%1 %2").arg(parts[i], shown));
     }
     return filters;
 }

@@ -1,4 +1,5 @@
 #include "ClickableLabel.h"
+#include "Dialogs.h"
 #include "Harness.h"
 #include "functionscreen/AlarmPage.h"
 #include "functionscreen/ProductPage.h"
@@ -97,4 +98,11 @@ TEST(FunctionScreen, QtsOwnButtonsSpeakJapanese) {
     EXPECT_TRUE(box.button(QMessageBox::Yes)->text().startsWith(QStringLiteral("はい")));
     EXPECT_TRUE(box.button(QMessageBox::No)->text().startsWith(QStringLiteral("いいえ")));
     EXPECT_TRUE(box.button(QMessageBox::Cancel)->text().startsWith(QStringLiteral("キャンセル")));
+}
+
+TEST(FunctionScreen, FileFiltersBecomeQtFiltersWithoutRepeatingTheirPatterns) {
+    EXPECT_EQ(dialogs::qtFilters(QStringLiteral("ＷＡＶＥサウンド(*.wav)|*.wav")),
+              QStringList{QStringLiteral("ＷＡＶＥサウンド(*.wav)")});
+    EXPECT_EQ(dialogs::qtFilters(QStringLiteral("Pictures|*.bmp;*.dib|All|*.*")),
+              (QStringList{QStringLiteral("Pictures (*.bmp *.dib)"), QStringLiteral("All (*.*)")}));
 }
