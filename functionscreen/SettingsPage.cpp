@@ -24,6 +24,9 @@ const QString SettingsPage::AlarmOffCaption = QStringLiteral("アラームOFF");
 
 namespace {
 
+const QString DateFrameTitle = QStringLiteral("時刻・日付");
+const QString PositionFrameTitle = QStringLiteral("現在の画面の位置");
+
 const QString DesignSizeCaption = QStringLiteral("標準");
 constexpr int TopTwips = 600;
 
@@ -66,7 +69,7 @@ void SettingsPage::createChecks() {
 }
 
 void SettingsPage::createDateFrame() {
-    Frame2 = place(new QGroupBox(QStringLiteral("時刻・日付"), this), "Frame2", {8, 104, 274, 118});
+    Frame2 = place(new QGroupBox(this), "Frame2", {8, 104, 274, 118});
     Option1 = place(new QRadioButton(Frame2), "Option1", {10, 20, 256, 20});
     Option3 = place(new QRadioButton(Frame2), "Option3", {10, 42, 256, 20});
     Option1->setChecked(true);
@@ -82,8 +85,7 @@ void SettingsPage::createDateFrame() {
 }
 
 void SettingsPage::createPositionFrame() {
-    Frame3 = place(new QGroupBox(QStringLiteral("現在の画面の位置"), this), "Frame3",
-                   {288, 104, 132, 118});
+    Frame3 = place(new QGroupBox(this), "Frame3", {288, 104, 132, 118});
     caption(QStringLiteral("X :"), Frame3, {14, 24, 24, 16});
     Label48 = place(new QLabel(Frame3), "Label48", {40, 24, 80, 16});
     caption(QStringLiteral("Y :"), Frame3, {14, 44, 24, 16});
@@ -91,6 +93,14 @@ void SettingsPage::createPositionFrame() {
     Label54 = place(new QLabel(QStringLiteral("画面の位置は自動で保存されます。"), Frame3),
                     "Label54", {10, 68, 116, 40});
     Label54->setWordWrap(true);
+}
+
+void SettingsPage::showEvent(QShowEvent* event) {
+    // A group box measures its title at once, which would start the whole font system
+    // while the clock starts with this page hidden; the titles wait for the first showing.
+    Frame2->setTitle(DateFrameTitle);
+    Frame3->setTitle(PositionFrameTitle);
+    Page::showEvent(event);
 }
 
 void SettingsPage::createButtons() {

@@ -44,6 +44,9 @@ public:
     QLabel *Label50, *Label47, *Label46, *Label53, *Label48, *Label51, *Label54;
     QPushButton *Command5, *Command32, *Command23, *Command20;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createChecks();
     void createDateFrame();
