@@ -65,7 +65,6 @@ void AlarmPage::createControls() {
         button->setToolTip(QString::fromUtf8(name));
         button->setAccessibleName(QString::fromUtf8(name));
     }
-    Com->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void AlarmPage::connectControls() {

@@ -14,8 +14,7 @@
 namespace {
 
 // One face for the whole window: a second font file would cost start-up time and memory.
-const QString TimeFace = QStringLiteral("ＭＳ ゴシック");
-const QString SmallFace = TimeFace;
+const QString Face = QStringLiteral("ＭＳ ゴシック");
 // The design's point sizes, as pixels at 96 dots per inch.
 constexpr int TimePixels = 32;    // 24 pt
 constexpr int SecondsPixels = 15; // 11.25 pt
@@ -35,7 +34,6 @@ struct LabelSpec {
     int left, top, width, height;
     const char* text;
     QColor colour;
-    QString face;
     int pixels;
     Qt::Alignment alignment;
 };
@@ -52,24 +50,21 @@ const Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
 const Qt::Alignment Centre = Qt::AlignCenter;
 
 const LabelSpec Labels[] = {
-    {&Form1::Label17, "Label17", 400, 300, 1515, 495, "", Qt::white, TimeFace, TimePixels, Right},
-    {&Form1::Label3, "Label3", 1940, 540, 360, 240, "", Qt::white, TimeFace, SecondsPixels, Left},
-    {&Form1::Label2, "Label2", 100, 765, 2145, 195, "", Qt::white, TimeFace, DatePixels, Left},
-    {&Form1::tAM, "tAM", 150, 330, 210, 195, "AM", colours::DimLamp, SmallFace, LampPixels, Centre},
-    {&Form1::tPM, "tPM", 150, 510, 210, 195, "PM", colours::DimLamp, SmallFace, LampPixels, Centre},
-    {&Form1::Label15, "Label15", 2840, 430, 300, 135, "ALL", Green, SmallFace, MeterCaptionPixels,
-     Left},
-    {&Form1::Label8, "Label8", 2840, 570, 300, 135, "USED", Yellow, SmallFace, MeterCaptionPixels,
-     Left},
-    {&Form1::Label16, "Label16", 2840, 700, 300, 135, "FREE", Cyan, SmallFace, MeterCaptionPixels,
-     Left},
-    {&Form1::Label7, "Label7", 3120, 430, 585, 165, "", Green, SmallFace, MeterValuePixels, Right},
-    {&Form1::Label6, "Label6", 3120, 570, 585, 165, "", Yellow, SmallFace, MeterValuePixels, Right},
-    {&Form1::Label9, "Label9", 3120, 700, 585, 165, "", Cyan, SmallFace, MeterValuePixels, Right},
+    {&Form1::Label17, "Label17", 400, 300, 1515, 495, "", Qt::white, TimePixels, Right},
+    {&Form1::Label3, "Label3", 1940, 540, 360, 240, "", Qt::white, SecondsPixels, Left},
+    {&Form1::Label2, "Label2", 100, 765, 2145, 195, "", Qt::white, DatePixels, Left},
+    {&Form1::tAM, "tAM", 150, 330, 210, 195, "AM", colours::DimLamp, LampPixels, Centre},
+    {&Form1::tPM, "tPM", 150, 510, 210, 195, "PM", colours::DimLamp, LampPixels, Centre},
+    {&Form1::Label15, "Label15", 2840, 430, 300, 135, "ALL", Green, MeterCaptionPixels, Left},
+    {&Form1::Label8, "Label8", 2840, 570, 300, 135, "USED", Yellow, MeterCaptionPixels, Left},
+    {&Form1::Label16, "Label16", 2840, 700, 300, 135, "FREE", Cyan, MeterCaptionPixels, Left},
+    {&Form1::Label7, "Label7", 3120, 430, 585, 165, "", Green, MeterValuePixels, Right},
+    {&Form1::Label6, "Label6", 3120, 570, 585, 165, "", Yellow, MeterValuePixels, Right},
+    {&Form1::Label9, "Label9", 3120, 700, 585, 165, "", Cyan, MeterValuePixels, Right},
     // The tick's working values, never shown.
-    {&Form1::Label1, "Label1", 0, 0, 0, 0, "", Qt::white, SmallFace, TitlePixels, Left},
-    {&Form1::Label4, "Label4", 0, 0, 0, 0, "", Qt::white, SmallFace, TitlePixels, Left},
-    {&Form1::Label12, "Label12", 0, 0, 0, 0, "", Qt::white, SmallFace, TitlePixels, Left},
+    {&Form1::Label1, "Label1", 0, 0, 0, 0, "", Qt::white, TitlePixels, Left},
+    {&Form1::Label4, "Label4", 0, 0, 0, 0, "", Qt::white, TitlePixels, Left},
+    {&Form1::Label12, "Label12", 0, 0, 0, 0, "", Qt::white, TitlePixels, Left},
 };
 
 const PictureSpec Pictures[] = {
@@ -108,14 +103,14 @@ void Form1::createControls() {
     Label10 = new ClickableLabel(QStringLiteral("Label10"), {}, this);
     Label10->setCursor(Qt::ArrowCursor);
     Label10->setGeometry(twips::rect(40, 60, 3660, 225));
-    Label10->setFont(faceOf(SmallFace, TitlePixels));
+    Label10->setFont(faceOf(Face, TitlePixels));
     colours::setText(Label10, Qt::white);
 
     for (const LabelSpec& spec : Labels) {
         QLabel* label = new FittingLabel(QString::fromUtf8(spec.text), this);
         label->setObjectName(QString::fromLatin1(spec.name));
         label->setGeometry(twips::rect(spec.left, spec.top, spec.width, spec.height));
-        label->setFont(faceOf(spec.face, spec.pixels));
+        label->setFont(faceOf(Face, spec.pixels));
         label->setAlignment(spec.alignment);
         colours::setText(label, spec.colour);
         label->setVisible(spec.width > 0);
