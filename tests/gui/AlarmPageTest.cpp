@@ -126,3 +126,22 @@ TEST(AlarmPage, PlayAndStop) {
     EXPECT_EQ(p.platform.calls.mid(p.platform.calls.size() - 2),
               (QStringList{QStringLiteral("playSound(/snd/x.wav)"), QStringLiteral("stopSound")}));
 }
+
+TEST(AlarmPage, AFailedSaveIsReportedAndAPathTheFileCannotHoldIsRefused) {
+    OnAlarmPage p;
+    p.page().Com->item(0)->setText(QStringLiteral("/snd/a.wav"));
+    QFile::setPermissions(p.dataPath(QStringLiteral("alarmset.kvi")), QFile::ReadOwner);
+    dialogs::script::push(dialogs::Answer::Yes);
+    dialogs::script::push(dialogs::Answer::Ok);
+    p.click(p.page().Command12);
+    EXPECT_TRUE(p.lastShown().contains(QStringLiteral("alarmset.kvi")));
+    EXPECT_TRUE(p.lastShown().contains(QStringLiteral("読み取り専用")));
+    EXPECT_EQ(dialogs::script::shown().size(), 2) << "no word of success after a failure";
+
+    p.page().List->setCurrentRow(3);
+    dialogs::script::push(QStringLiteral("/snd/say \"hi\".wav"));
+    dialogs::script::push(dialogs::Answer::Ok);
+    p.click(p.page().Command8);
+    EXPECT_TRUE(p.lastShown().contains(u'"'));
+    EXPECT_EQ(p.page().Com->item(3)->text(), alarmtable::NoSound);
+}
