@@ -36,3 +36,16 @@ QString MemoryFigures::aboutUsedText() const {
 QString MemoryFigures::aboutFreeText() const {
     return About + QString::number(free) + SpacedMB;
 }
+
+const MeterTexts& MeterTexts::of(const MemoryFigures& figures) {
+    if (figures_ == figures)
+        return *this;
+    figures_ = figures;
+    total = figures.totalText();
+    used = figures.usedText();
+    free = figures.freeText();
+    aboutTotal = figures.aboutTotalText();
+    aboutUsed = figures.aboutUsedText();
+    aboutFree = figures.aboutFreeText();
+    return *this;
+}

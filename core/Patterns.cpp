@@ -64,3 +64,19 @@ QString hashes(qint64 value) {
 }
 
 } // namespace patterns
+
+const ClockTexts& ClockTexts::at(const QDateTime& now) {
+    QDateTime second = now;
+    second.setTime(QTime(now.time().hour(), now.time().minute(), now.time().second()));
+    if (second == second_)
+        return *this;
+    second_ = second;
+    twelveHour = patterns::hmmAmPm(now.time());
+    twentyFourHour = patterns::hmm(now.time());
+    hours = patterns::hh(now.time());
+    seconds = patterns::ss(now.time());
+    longDate = patterns::longDate(now.date());
+    shortDate = patterns::shortDate(now.date());
+    monthDay = patterns::monthDayJapanese(now.date());
+    return *this;
+}

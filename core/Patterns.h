@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QTime>
 
@@ -21,3 +22,21 @@ inline const QString Am = QStringLiteral("午前");
 inline const QString Pm = QStringLiteral("午後");
 
 } // namespace patterns
+
+// The texts of one moment in every pattern of the clock, made again only when the second
+// changes: the clock asks for them four times a second.
+class ClockTexts {
+public:
+    const ClockTexts& at(const QDateTime& now);
+
+    QString twelveHour;     // "h:mm ampm"
+    QString twentyFourHour; // "h:mm"
+    QString hours;          // "hh"
+    QString seconds;        // "ss"
+    QString longDate;       // "yyyy年m月d日(aaa)"
+    QString shortDate;      // "yy/m/d (ddd)"
+    QString monthDay;       // " m月d日(aaa)"
+
+private:
+    QDateTime second_;
+};

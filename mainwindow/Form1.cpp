@@ -198,11 +198,11 @@ void Form1::readFont() {
 }
 
 void Form1::firstDisplay() {
-    const QDateTime now = context_.clock.now();
-    Label1->setText(patterns::hmmAmPm(now.time()));
-    setTimeAndLamps(now, Qt::white);
-    Label3->setText(patterns::ss(now.time()));
-    showDate(now.date());
+    const ClockTexts& texts = clockTexts_.at(context_.clock.now());
+    Label1->setText(texts.twelveHour);
+    setTimeAndLamps(texts, Qt::white);
+    Label3->setText(texts.seconds);
+    showDate(texts);
 }
 
 void Form1::applyCheckBoxesAtLoad() {

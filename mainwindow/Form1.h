@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MemoryFigures.h"
+#include "Patterns.h"
 #include "SettingsFiles.h"
 #include "Variant.h"
 #include "functionscreen/Form2.h"
@@ -16,8 +18,6 @@ class QAction;
 class QProgressBar;
 class QTimer;
 class QColor;
-class QDate;
-class QDateTime;
 
 // The clock window: a small borderless panel with the time, the date, the memory meter
 // and the alarm lamp, driven by one 250 ms tick.
@@ -39,7 +39,7 @@ public:
     void AlmHantei();
     // The one-line summary of the narrow size mode.
     QString summaryLine() const;
-    QString summaryLine(const QDateTime& now) const;
+    QString summaryLine(const ClockTexts& texts) const;
     // The window's look in size mode 0, 1 or 2: background, size-button faces, size.
     void applySizeMode(const Variant& mode);
     // Ends the program the way all three exits do.
@@ -93,13 +93,15 @@ private:
     void Label10_MouseMove(QMouseEvent* event);
     void Label10_MouseUp(QMouseEvent* event);
     // Label17 and the AM/PM lamps by the clock mode; a lit lamp takes litColour.
-    void setTimeAndLamps(const QDateTime& now, const QColor& litColour);
-    void showDate(const QDate& today);
+    void setTimeAndLamps(const ClockTexts& texts, const QColor& litColour);
+    void showDate(const ClockTexts& texts);
 
     Context& context_;
     Form2* form2_;
     Form6* form6_;
     QPixmap background_;
+    mutable ClockTexts clockTexts_;
+    MeterTexts meterTexts_;
     // The alarm guard lets one firing through per slot; the raise flag says the window may
     // still have to go back among the normal windows.
     qint16 almGuard_ = 1;

@@ -26,14 +26,14 @@ void Form1::Timer1_Timer() {
     page.Label48->setText(QString::number(x()));
     page.Label51->setText(QString::number(y()));
     // One reading of the clock serves the whole tick, so its texts agree with each other.
-    const QDateTime now = context_.clock.now();
-    Label1->setText(patterns::hmmAmPm(now.time()));
+    const ClockTexts& texts = clockTexts_.at(context_.clock.now());
+    Label1->setText(texts.twelveHour);
     Label12->setText(Label17->text().right(2));
-    Label4->setText(patterns::hh(now.time()));
-    setTimeAndLamps(now, colours::text(Label2));
-    showDate(now.date());
-    Label10->setText(MemMni.is(2) ? summaryLine(now) : QString());
-    Label3->setText(patterns::ss(now.time()));
+    Label4->setText(texts.hours);
+    setTimeAndLamps(texts, colours::text(Label2));
+    showDate(texts);
+    Label10->setText(MemMni.is(2) ? summaryLine(texts) : QString());
+    Label3->setText(texts.seconds);
     AlmHantei();
     MemCheck();
     if (Aset.is(1))
@@ -42,9 +42,9 @@ void Form1::Timer1_Timer() {
         pictures::show(Image4, A_Off);
 }
 
-void Form1::setTimeAndLamps(const QDateTime& now, const QColor& litColour) {
+void Form1::setTimeAndLamps(const ClockTexts& texts, const QColor& litColour) {
     if (TAmPm.is(24)) {
-        Label17->setText(patterns::hmm(now.time()));
+        Label17->setText(texts.twentyFourHour);
         colours::setText(tAM, colours::DimLamp);
         colours::setText(tPM, colours::DimLamp);
     } else if (TAmPm.is(12)) {
@@ -62,22 +62,21 @@ void Form1::setTimeAndLamps(const QDateTime& now, const QColor& litColour) {
     }
 }
 
-void Form1::showDate(const QDate& today) {
+void Form1::showDate(const ClockTexts& texts) {
     const qint16 ymd = form2_->YMD;
     if (ymd == 0)
-        Label2->setText(patterns::longDate(today));
+        Label2->setText(texts.longDate);
     else if (ymd == 1)
-        Label2->setText(patterns::shortDate(today));
+        Label2->setText(texts.shortDate);
 }
 
 QString Form1::summaryLine() const {
-    return summaryLine(context_.clock.now());
+    return summaryLine(clockTexts_.at(context_.clock.now()));
 }
 
-QString Form1::summaryLine(const QDateTime& now) const {
-    const QString time = TAmPm.is(12) ? patterns::hmmAmPm(now.time()) : patterns::hmm(now.time());
-    return patterns::monthDayJapanese(now.date()) + SummarySeparator + time + SummarySeparator +
-           Label9->text();
+QString Form1::summaryLine(const ClockTexts& texts) const {
+    const QString& time = TAmPm.is(12) ? texts.twelveHour : texts.twentyFourHour;
+    return texts.monthDay + SummarySeparator + time + SummarySeparator + Label9->text();
 }
 
 void Form1::AlmHantei() {
@@ -109,13 +108,14 @@ void Form1::MemCheck() {
     const MemoryStatus status = context_.platform.memoryStatus();
     const MemoryFigures figures =
         MemoryFigures::fromBytes(status.totalPhysical, status.availablePhysical);
+    const MeterTexts& texts = meterTexts_.of(figures);
     SystemPage& system = *F2().Picture1;
-    system.Label11->setText(figures.aboutTotalText());
-    Label7->setText(figures.totalText());
-    system.Label3->setText(figures.aboutUsedText());
-    Label6->setText(figures.usedText());
-    system.Label6->setText(figures.aboutFreeText());
-    Label9->setText(figures.freeText());
+    system.Label11->setText(texts.aboutTotal);
+    Label7->setText(texts.total);
+    system.Label3->setText(texts.aboutUsed);
+    Label6->setText(texts.used);
+    system.Label6->setText(texts.aboutFree);
+    Label9->setText(texts.free);
     PB->setMinimum(0);
     PB->setMaximum(int(figures.total));
     PB->setValue(int(figures.free));

@@ -54,3 +54,22 @@ TEST(MemoryFigures, LargeMachinesDoNotOverflow) {
     EXPECT_EQ(big.free, 40960);
     EXPECT_EQ(big.used, 24578);
 }
+
+TEST(Patterns, ClockTextsFollowEverySecondAndTheDate) {
+    ClockTexts texts;
+    const QDateTime evening(QDate(2002, 7, 15), QTime(23, 59, 59, 100));
+    EXPECT_EQ(texts.at(evening).seconds, QStringLiteral("59"));
+    EXPECT_EQ(texts.at(evening.addMSecs(800)).seconds, QStringLiteral("59"));
+    const ClockTexts& midnight = texts.at(evening.addMSecs(900));
+    EXPECT_EQ(midnight.twelveHour, QStringLiteral("12:00 午前"));
+    EXPECT_EQ(midnight.longDate, QStringLiteral("2002年7月16日(火)"));
+    EXPECT_EQ(midnight.monthDay, QStringLiteral(" 7月16日(火)"));
+}
+
+TEST(MemoryFigures, MeterTextsFollowTheFigures) {
+    MeterTexts texts;
+    EXPECT_EQ(texts.of(MemoryFigures::fromBytes(268435456ULL, 41ULL << 20)).free,
+              QStringLiteral("41MB"));
+    EXPECT_EQ(texts.of(MemoryFigures::fromBytes(268435456ULL, 40ULL << 20)).aboutFree,
+              QStringLiteral("約 40 MB"));
+}
