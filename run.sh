@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" xvfb xdotool imagemagick
-configure_and_build
+# Running needs neither the tests nor the benchmarks, nor their packages.
+configure_and_build -DBUILD_TESTING=OFF -DMORVANE_BENCH=OFF
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec build/morvane

@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-configure_and_build
+configure_and_build -DBUILD_TESTING=ON -DMORVANE_BENCH=ON
 ctest --test-dir build --output-on-failure

@@ -21,7 +21,8 @@ ensure_packages() {
         "${missing[@]}"
 }
 
+# configure_and_build [CMAKE_OPTION...]: the program alone, or with what the options add.
 configure_and_build() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build build
 }

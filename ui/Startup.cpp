@@ -33,7 +33,8 @@ void installJapanese(QApplication& app) {
     const QLocale japanese(QLocale::Japanese, QLocale::Japan);
     QLocale::setDefault(japanese);
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    for (const char* catalogue : {"qtbase", "qtmultimedia"}) {
+    // Qt Multimedia shows no text of its own, so Qt's base catalogue is all the program needs.
+    for (const char* catalogue : {"qtbase"}) {
         auto* translator = new QTranslator(&app);
         if (translator->load(japanese, QString::fromLatin1(catalogue), QStringLiteral("_"), folder))
             app.installTranslator(translator);
