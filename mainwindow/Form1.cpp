@@ -83,7 +83,8 @@ void Form1::Form_Load() {
     applyAlwaysOnTop();
     if (SsVis1 == 0 || SsVis1 == 1)
         F2().Picture7->Check6->setChecked(SsVis1 == 1);
-    applyAlarmState();
+    // The same as the function screen does at its own load.
+    F2().Picture7->applyAlarmSwitch();
     readFont();
     F2().Picture7->Label47->setText(Label2->font().family());
     firstDisplay();
@@ -170,16 +171,6 @@ void Form1::applyAlwaysOnTop() {
     } else if (Front.is(0)) {
         context_.platform.setTopmost(this, false);
         F2().Picture7->Check3->setChecked(false);
-    }
-}
-
-void Form1::applyAlarmState() {
-    if (Aset.is(1)) {
-        pictures::show(Image4, A_On);
-        F2().Picture7->Command20->setText(SettingsPage::AlarmOffCaption);
-    } else if (Aset.is(0)) {
-        pictures::show(Image4, A_Off);
-        F2().Picture7->Command20->setText(SettingsPage::AlarmOnCaption);
     }
 }
 

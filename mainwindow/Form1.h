@@ -80,7 +80,6 @@ private:
     void readPosition();
     void applyLockAtLoad();
     void applyAlwaysOnTop();
-    void applyAlarmState();
     void readFont();
     void firstDisplay();
     void applyCheckBoxesAtLoad();
