@@ -1,9 +1,11 @@
 #include "DataFile.h"
 
+#include "BoundedRead.h"
+#include "FileReplace.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStorageInfo>
 
 // The defaults live in a static library, so their resource must be pulled in by hand.
@@ -14,8 +16,20 @@ static void loadDefaultsResource() {
 namespace datafile {
 namespace {
 
-const QString BackupSuffix = QStringLiteral(".bak");
 const QString DefaultsPrefix = QStringLiteral(":/defaults/");
+const QStringList AllFiles = {Settings, Position, Font, Alarms, Wallpaper, Folders, Shortcuts};
+
+const QString RecreatedMessage = QStringLiteral(
+    "データファイル「%1」が見つからないか壊れていたため、初期設定で作り直しました。");
+const QString KeptMessage = QStringLiteral("\n元のファイルは「%1」として残しました。");
+const QString DefaultsMessage =
+    QStringLiteral("データファイル「%1」が見つからないか壊れていたため、初期設定の値で続けます。");
+const QString KeepFailedReason =
+    QStringLiteral("元のファイルを残せなかったため、上書きしませんでした（%1）。");
+
+QString startedFromDefaults(const QString& fileName) {
+    return DefaultsMessage.arg(fileName);
+}
 
 // A file without write permission is read-only, also for a user whom the system would let
 // write anyway, as the read-only attribute is honoured where the files come from.
@@ -53,25 +67,25 @@ QByteArray deliveredDefault(const QString& fileName) {
 }
 
 std::optional<QByteArray> readBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    boundedread::Result file = boundedread::read(path, MaxFileBytes);
+    if (!file.ok())
         return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    return std::move(file.bytes);
 }
 
 QString writeAtomically(const QString& path, const QByteArray& bytes) {
     // A read-only file stays untouched, as it would on the system the files come from.
     if (isReadOnlyFile(QFileInfo(path)))
         return failureReason(path, bytes.size(), {});
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    const QString target = filereplace::writeTarget(path);
+    QString detail;
+    if (filereplace::replaceContents(target, bytes, detail))
         return {};
-    const QString detail = file.errorString();
-    file.cancelWriting();
-    return failureReason(path, bytes.size(), detail);
+    return failureReason(target, bytes.size(), detail);
+}
+
+void removeStaleTemporaries(const DataFolder& data) {
+    filereplace::removeStaleTemporaries(data.folder(), AllFiles);
 }
 
 QString writeFailureMessage(const QString& fileName, const QString& reason) {
@@ -80,27 +94,30 @@ QString writeFailureMessage(const QString& fileName, const QString& reason) {
 }
 
 Repair restoreDefault(const DataFolder& data, const QString& fileName) {
-    Repair repair;
     const QString path = data.path(fileName);
-    QString kept;
-    if (QFileInfo::exists(path)) {
-        const QString backup = path + BackupSuffix;
-        QFile::remove(backup);
-        // Renaming keeps even a file that cannot be read.
-        if (QFile::rename(path, backup))
-            kept = QStringLiteral("\n元のファイルは「%1」として残しました。")
-                       .arg(fileName + BackupSuffix);
-    }
     QDir().mkpath(data.folder());
+    // What lies where the write would go is kept before anything is written; a link that
+    // points nowhere has nothing to keep and is written through.
+    const QString target = filereplace::writeTarget(path);
+    std::optional<filereplace::Kept> kept;
+    if (QFileInfo(target).exists() || QFileInfo(target).isSymLink()) {
+        QString detail;
+        kept = filereplace::keepCopy(target, path, detail);
+        if (!kept)
+            return {startedFromDefaults(fileName),
+                    writeFailureMessage(fileName, KeepFailedReason.arg(detail))};
+    }
     const QString reason = writeAtomically(path, deliveredDefault(fileName));
-    repair.recovered =
-        QStringLiteral(
-            "データファイル「%1」が見つからないか壊れていたため、初期設定で作り直しました。")
-            .arg(fileName) +
-        kept;
-    if (!reason.isEmpty())
-        repair.writeFailure = writeFailureMessage(fileName, reason);
-    return repair;
+    if (!reason.isEmpty()) {
+        // The damaged file is still in its place, so its extra name is of no use.
+        if (kept && !kept->moved)
+            QFile::remove(kept->path);
+        return {startedFromDefaults(fileName), writeFailureMessage(fileName, reason)};
+    }
+    QString text = RecreatedMessage.arg(fileName);
+    if (kept)
+        text += KeptMessage.arg(QFileInfo(kept->path).fileName());
+    return {text, {}};
 }
 
 } // namespace datafile

@@ -12,14 +12,22 @@
 // one as a .bak copy, so that nothing of the user's is lost.
 namespace datafile {
 
+// The largest data file is a few tens of KiB; anything above this is damage, not data.
+inline constexpr qint64 MaxFileBytes = 1024 * 1024;
+
 // The delivered contents of a data file, as shipped in Data/.
 QByteArray deliveredDefault(const QString& fileName);
 
-// The file's bytes, or nothing when it does not exist or cannot be read.
+// The file's bytes, or nothing when it is missing, cannot be read, is not a regular file
+// or is larger than MaxFileBytes. Never waits, whatever lies at path.
 std::optional<QByteArray> readBytes(const QString& path);
 
-// Replaces the file with bytes in one step. Returns the reason in Japanese, or empty.
+// Replaces the file with bytes in one step, through a link to a regular file. Returns the
+// reason in Japanese, or empty; on failure the old file is left as it was.
 QString writeAtomically(const QString& path, const QByteArray& bytes);
+
+// Removes what writes killed halfway left in the data folder.
+void removeStaleTemporaries(const DataFolder& data);
 
 // What happened while a damaged file was put right; empty texts when nothing happened.
 struct Repair {
@@ -28,12 +36,20 @@ struct Repair {
     bool happened() const { return !recovered.isEmpty() || !writeFailure.isEmpty(); }
 };
 
-// Parses the file with parse; when it is missing or parse throws, keeps the old bytes
-// as name.bak, writes the delivered default, and parses that instead.
+// The parsed file, or nothing when it is missing, unreadable or parse throws.
+template <typename T>
+std::optional<T> parseFile(const DataFolder& data, const QString& fileName,
+                           const std::function<T(const QByteArray&)>& parse);
+
+// Parses the file with parse; when it is missing or parse throws, keeps the old file
+// under a free backup name, writes the delivered default, and parses that instead.
 template <typename T>
 T load(const DataFolder& data, const QString& fileName,
        const std::function<T(const QByteArray&)>& parse, Repair& repair);
 
+// The old file is kept first (a hard link or copy) and the default then replaces it in one
+// step, so the name never stands empty or missing; when it cannot be kept, nothing is
+// written.
 Repair restoreDefault(const DataFolder& data, const QString& fileName);
 
 // The message for a failed write, naming the file and the reason.
@@ -42,8 +58,8 @@ QString writeFailureMessage(const QString& fileName, const QString& reason);
 } // namespace datafile
 
 template <typename T>
-T datafile::load(const DataFolder& data, const QString& fileName,
-                 const std::function<T(const QByteArray&)>& parse, Repair& repair) {
+std::optional<T> datafile::parseFile(const DataFolder& data, const QString& fileName,
+                                     const std::function<T(const QByteArray&)>& parse) {
     const std::optional<QByteArray> bytes = readBytes(data.path(fileName));
     if (bytes) {
         try {
@@ -51,6 +67,14 @@ T datafile::load(const DataFolder& data, const QString& fileName,
         } catch (const std::exception&) {
         }
     }
+    return std::nullopt;
+}
+
+template <typename T>
+T datafile::load(const DataFolder& data, const QString& fileName,
+                 const std::function<T(const QByteArray&)>& parse, Repair& repair) {
+    if (std::optional<T> value = parseFile<T>(data, fileName, parse))
+        return *std::move(value);
     repair = restoreDefault(data, fileName);
     return parse(deliveredDefault(fileName));
 }

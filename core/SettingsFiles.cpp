@@ -2,8 +2,14 @@
 
 #include "RecordFormat.h"
 
+#include <algorithm>
+
 namespace settingsfile {
 namespace {
+
+constexpr double CoordinateMin = -2147483648.0;
+constexpr double CoordinateMax = 2147483647.0;
+constexpr float LargestSingleCoordinate = 2147483520.0f; // the last single below 2^31
 
 std::optional<QByteArray> finish(record::Writer& writer, QString* problem) {
     writer.endRecord();
@@ -22,6 +28,16 @@ Variant readNumericVariant(record::Reader& reader) {
             throw record::FormatError("not a number");
     }
     return value;
+}
+
+// A window coordinate holds 32 bits; past that a number is damage, not a place. The top of
+// the range rounds up to 2^31 as a single, so it is kept just below, where a later read
+// still takes it.
+float readCoordinate(record::Reader& reader) {
+    const double value = reader.readNumber();
+    if (value < CoordinateMin || value > CoordinateMax)
+        throw record::FormatError("position out of range");
+    return std::min(static_cast<float>(value), LargestSingleCoordinate);
 }
 
 } // namespace
@@ -51,8 +67,8 @@ std::optional<QByteArray> writeSettings(const SettingsRecord& r, QString* proble
 PositionRecord parsePosition(const QByteArray& bytes) {
     record::Reader reader(bytes);
     PositionRecord r;
-    r.left = static_cast<float>(reader.readNumber());
-    r.top = static_cast<float>(reader.readNumber());
+    r.left = readCoordinate(reader);
+    r.top = readCoordinate(reader);
     return r;
 }
 

@@ -1,5 +1,7 @@
 #include "WaveFile.h"
 
+#include "BoundedRead.h"
+
 #include <QByteArrayView>
 #include <QtEndian>
 #include <algorithm>
@@ -344,6 +346,15 @@ wave::Pcm wave::remix(const Pcm& pcm, int channels) {
     return out;
 }
 
+wave::Decoded wave::readFile(const QString& path, qint64 maxBytes) {
+    const boundedread::Result file = boundedread::read(path, maxBytes);
+    if (file.outcome == boundedread::Outcome::TooLarge)
+        return WaveError::TooLarge;
+    if (!file.ok())
+        return WaveError::NotAFile;
+    return decode(file.bytes);
+}
+
 QString wave::describe(WaveError error) {
     switch (error) {
     case WaveError::NotRiff:
@@ -356,6 +367,10 @@ QString wave::describe(WaveError error) {
         return QStringLiteral("compressed or unsupported sample encoding");
     case WaveError::BadFormat:
         return QStringLiteral("impossible channel count or sample rate");
+    case WaveError::NotAFile:
+        return QStringLiteral("missing, unreadable or not a regular file");
+    case WaveError::TooLarge:
+        return QStringLiteral("too large for an alert sound");
     }
     return {};
 }

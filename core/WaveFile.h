@@ -24,6 +24,8 @@ enum class WaveError {
     NoData,              // no data chunk, or not a single whole frame in it
     UnsupportedEncoding, // compressed (ADPCM, MP3, ...) or an unusual sample size
     BadFormat,           // zero channels, an impossible sample rate and the like
+    NotAFile,            // missing, unreadable, or a FIFO, device or folder
+    TooLarge,            // more bytes than an alert sound may have
 };
 
 // Either the decoded sound or why it cannot be played.
@@ -32,6 +34,10 @@ using Decoded = std::variant<Pcm, WaveError>;
 // Integer PCM of 8 (unsigned) to 32 bits, float of 32 or 64 bits, plain or extensible;
 // more than two channels are mixed down to stereo.
 Decoded decode(const QByteArray& file);
+
+// The sound in the file at path, read without ever waiting on what lies there and with
+// at most maxBytes taken from it.
+Decoded readFile(const QString& path, qint64 maxBytes);
 
 // A short soft two-tone chime.
 Pcm chime(int sampleRate);

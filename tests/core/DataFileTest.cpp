@@ -3,10 +3,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -100,23 +97,4 @@ TEST(DataFile, AMissingFolderIsNamedInTheReason) {
     const QString path = install.filePath(QStringLiteral("gone/St.kvi"));
     const QString reason = datafile::writeAtomically(path, "new");
     EXPECT_TRUE(reason.contains(QStringLiteral("gone"))) << reason.toStdString();
-}
-
-TEST(DataFile, AWriteKilledHalfwayLeavesTheOldOrTheNewFile) {
-    QTemporaryDir install;
-    const QString path = install.filePath(QStringLiteral("alarmset.kvi"));
-    const QByteArray first(1 << 20, 'a');
-    const QByteArray second(1 << 20, 'b');
-    writeAll(path, first);
-    for (int round = 0; round < 8; ++round) {
-        QProcess writer;
-        writer.start(QStringLiteral(MORVANE_ATOMIC_WRITER), {path});
-        ASSERT_TRUE(writer.waitForStarted());
-        QThread::msleep(20 + QRandomGenerator::global()->bounded(60));
-        writer.kill();
-        writer.waitForFinished();
-        const QByteArray now = readAll(path);
-        EXPECT_TRUE(now == first || now == second)
-            << "round " << round << ": " << now.size() << " bytes";
-    }
 }

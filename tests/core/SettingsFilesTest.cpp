@@ -109,3 +109,15 @@ TEST(RecordFormat, TextsTheFileCannotHoldAreRefused) {
         settingsfile::writeFont({QStringLiteral("～①"), false, record::FalseText, 0}, &problem));
     EXPECT_TRUE(problem.isEmpty());
 }
+
+TEST(SettingsFiles, APositionBeyondThirtyTwoBitsIsDamagedAndOneWithinRoundTrips) {
+    for (const char* text : {"2147483648,600", "9000,1099511627776", "1e38,0", "0,-2147483904"})
+        EXPECT_THROW(settingsfile::parsePosition(line(text)), record::FormatError) << text;
+    // Each value read is written back exactly, even where a single cannot hold every digit.
+    for (const char* text : {"-999999,600", "-2147483648,2147483520", "16777216,-0.5"})
+        expectRoundTrip<PositionRecord>(line(text), settingsfile::parsePosition,
+                                        settingsfile::writePosition);
+    // The very top of the range stays in it once it is a single.
+    const PositionRecord top = settingsfile::parsePosition(line("2147483647,0"));
+    EXPECT_EQ(settingsfile::writePosition(top), line("2147483520,0"));
+}

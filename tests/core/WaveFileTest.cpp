@@ -1,4 +1,7 @@
 #include "WaveFile.h"
+#include "HostileFiles.h"
+
+#include <QTemporaryDir>
 
 #include <QtEndian>
 #include <algorithm>
@@ -259,4 +262,26 @@ TEST(Conversion, ResamplesByInterpolationAndRemixesChannels) {
               (std::vector<qint16>{1000, -3000, 0, 0, 32767, 32767, 0, 0}));
     EXPECT_EQ(samples(wave::remix({8000, 1, le<qint16>({7, -7})}, 2)),
               (std::vector<qint16>{7, 7, -7, -7}));
+}
+
+TEST(WaveRead, AFifoADeviceOrAFolderIsRefusedAtOnceAndTheCapCountsBytesRead) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("alarm.wav"));
+    ASSERT_TRUE(hostile::makeFifo(fifo));
+    const QString huge = dir.filePath(QStringLiteral("huge.wav"));
+    hostile::writeAll(huge, QByteArray(4096, 'x'));
+    for (const QString& path :
+         {fifo, QStringLiteral("/dev/zero"), QStringLiteral("/dev/urandom"), dir.path()}) {
+        std::optional<wave::Decoded> read;
+        EXPECT_TRUE(
+            hostile::returnsWithin(5000, [&] { read = wave::readFile(path, 1024); }, {fifo}))
+            << path.toStdString();
+        ASSERT_TRUE(read.has_value());
+        EXPECT_EQ(std::get<wave::WaveError>(*read), wave::WaveError::NotAFile)
+            << path.toStdString();
+    }
+    EXPECT_EQ(std::get<wave::WaveError>(wave::readFile(huge, 1024)), wave::WaveError::TooLarge);
+    // A regular file that reports size 0 but holds more than the cap.
+    EXPECT_EQ(std::get<wave::WaveError>(wave::readFile(QStringLiteral("/proc/self/maps"), 1024)),
+              wave::WaveError::TooLarge);
 }

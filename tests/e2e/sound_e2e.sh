@@ -25,6 +25,7 @@ readonly MAX_CHIME_SPAN=1.0
 readonly LONG_TONE_SECONDS=3
 readonly STOP_AFTER_MS=300
 readonly MAX_STOPPED_SPAN=0.8      # stop() silenced it well before the program ended
+readonly PLAYER_TIMEOUT_SECONDS=20 # a player that hangs on a FIFO or a device fails, not waits
 
 source "$(dirname "$0")/sound_server.sh"
 
@@ -35,7 +36,7 @@ record_playing() {
     parecord -d nul.monitor --latency-msec="$RECORD_LATENCY_MS" --file-format=wav "$work/rec-$name.wav" &
     recorder_pid=$!
     wait_for_recording "$work/rec-$name.wav"
-    QT_QPA_PLATFORM=offscreen "$player" "$@" >"$work/$name.log" 2>&1 ||
+    QT_QPA_PLATFORM=offscreen timeout "$PLAYER_TIMEOUT_SECONDS" "$player" "$@" >"$work/$name.log" 2>&1 ||
         fail "$name: play_sound_main exited with $? ($(cat "$work/$name.log"))"
     sleep "$SETTLE_SECONDS"
     kill -INT "$recorder_pid"
@@ -77,4 +78,11 @@ sox -n -r 44100 -c 1 -b 16 "$work/long.wav" synth "$LONG_TONE_SECONDS" sine 660 
 record_playing stopped "$work/long.wav" "$STOP_AFTER_MS"
 check_heard stopped 0 "$MAX_STOPPED_SPAN"
 
-echo "sound_e2e: 3 passed, 0 failed"
+# What is no regular file plays the chime at once: a FIFO nobody writes, an endless device.
+mkfifo "$work/fifo.wav"
+record_playing fifo "$work/fifo.wav"
+check_heard fifo "$MIN_CHIME_SPAN" "$MAX_CHIME_SPAN"
+record_playing zero /dev/zero
+check_heard zero "$MIN_CHIME_SPAN" "$MAX_CHIME_SPAN"
+
+echo "sound_e2e: 5 passed, 0 failed"

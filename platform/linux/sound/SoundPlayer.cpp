@@ -6,7 +6,6 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
-#include <QFile>
 #include <QMediaDevices>
 #include <algorithm>
 #include <optional>
@@ -25,12 +24,7 @@ constexpr int kInt32Shift = 16;
 constexpr float kInt16Scale = 32768.0f;
 
 std::optional<wave::Pcm> readWave(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes) {
-        qWarning("SoundPlayer: cannot read %s", qUtf8Printable(path));
-        return std::nullopt;
-    }
-    const wave::Decoded decoded = wave::decode(file.readAll());
+    const wave::Decoded decoded = wave::readFile(path, kMaxFileBytes);
     if (const auto* error = std::get_if<wave::WaveError>(&decoded)) {
         qWarning("SoundPlayer: %s: %s", qUtf8Printable(path),
                  qUtf8Printable(wave::describe(*error)));

@@ -1,0 +1,210 @@
+#include "FileReplace.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace filereplace {
+namespace {
+
+constexpr int MaxLinkHops = 40; // as the kernel allows
+constexpr int MaxBackups = 1000;
+constexpr qsizetype CopyChunkBytes = 64 * 1024;
+constexpr mode_t NewFileMode = 0666;
+const QString BackupSuffix = QStringLiteral(".bak");
+const QByteArray TemporarySuffix = ".XXXXXX";
+// The names mkstemp makes from TemporarySuffix; a backup such as ".bak123" is not one.
+const QString TemporaryPattern = QStringLiteral("^(?!bak\\d*$)[A-Za-z0-9]{6}$");
+
+QByteArray native(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+QString systemError(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+bool fail(QString& detail, const QString& why) {
+    detail = why;
+    return false;
+}
+
+// Closes the descriptor and removes the temporary file unless it was committed.
+struct Temporary {
+    QByteArray name;
+    int fd = -1;
+    bool committed = false;
+    ~Temporary() {
+        if (fd >= 0)
+            ::close(fd);
+        if (!committed)
+            ::unlink(name.constData());
+    }
+};
+
+bool writeAll(int fd, const QByteArray& bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t count = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        done += count;
+    }
+    return true;
+}
+
+// The new file gets the old one's permissions, or what the user's umask gives a new file.
+void copyMode(const QByteArray& target, int fd) {
+    struct stat old {};
+    if (::stat(target.constData(), &old) == 0) {
+        ::fchmod(fd, old.st_mode & 07777);
+        return;
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, NewFileMode & ~mask);
+}
+
+void syncFolder(const QString& file) {
+    const int fd = ::open(native(QFileInfo(file).absolutePath()).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+bool isLink(const QString& path) {
+    struct stat status {};
+    return ::lstat(native(path).constData(), &status) == 0 && S_ISLNK(status.st_mode);
+}
+
+bool copyRegular(const QString& from, const QString& to, QString& detail) {
+    const int in = ::open(native(from).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (in < 0)
+        return fail(detail, systemError(errno));
+    Temporary out{native(to),
+                  ::open(native(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600)};
+    struct stat status {};
+    if (out.fd < 0 || ::fstat(in, &status) != 0 || !S_ISREG(status.st_mode)) {
+        detail = systemError(errno);
+        out.committed = out.fd < 0; // never remove a name this copy did not create
+        ::close(in);
+        return false;
+    }
+    char chunk[CopyChunkBytes];
+    ssize_t count = 0;
+    bool ok = true;
+    while (ok && (count = ::read(in, chunk, sizeof chunk)) != 0)
+        ok = (count > 0 || errno == EINTR) && (count < 0 || writeAll(out.fd, {chunk, count}));
+    ::close(in);
+    ok = ok && ::fchmod(out.fd, status.st_mode & 07777) == 0 && ::fsync(out.fd) == 0;
+    if (!ok)
+        detail = systemError(errno);
+    out.committed = ok;
+    return ok;
+}
+
+// One attempt at keeping target under name: EEXIST means try the next name.
+int keepUnder(const QString& target, const QString& name, bool folder, QString& detail) {
+    if (folder)
+        return ::renameat2(AT_FDCWD, native(target).constData(), AT_FDCWD, native(name).constData(),
+                           RENAME_NOREPLACE) == 0
+                   ? 0
+                   : errno;
+    if (::link(native(target).constData(), native(name).constData()) == 0)
+        return 0;
+    const int linkError = errno;
+    if (linkError == EEXIST || !QFileInfo(target).isFile() || isLink(target))
+        return linkError;
+    // No hard links here (another file system, or one without them): copy the bytes.
+    if (copyRegular(target, name, detail))
+        return 0;
+    return QFileInfo::exists(name) ? EEXIST : EIO;
+}
+
+} // namespace
+
+QString writeTarget(const QString& path) {
+    QString current = path;
+    for (int hop = 0; hop < MaxLinkHops && isLink(current); ++hop)
+        current = QFileInfo(current).symLinkTarget();
+    if (current == path || isLink(current))
+        return path;
+    const QFileInfo target(current);
+    if (target.exists())
+        return target.isFile() ? current : path;
+    return QFileInfo(target.absolutePath()).isDir() ? current : path;
+}
+
+bool replaceContents(const QString& target, const QByteArray& bytes, QString& detail) {
+    Temporary temporary{native(target) + TemporarySuffix};
+    temporary.fd = ::mkostemp(temporary.name.data(), O_CLOEXEC);
+    if (temporary.fd < 0)
+        return fail(detail, systemError(errno));
+    copyMode(native(target), temporary.fd);
+    struct stat written {};
+    // Each step is checked: a full disk may only show at the write, the flush or the sync.
+    if (!writeAll(temporary.fd, bytes) || ::fsync(temporary.fd) != 0 ||
+        ::fstat(temporary.fd, &written) != 0)
+        return fail(detail, systemError(errno));
+    if (written.st_size != bytes.size())
+        return fail(detail, QStringLiteral("%1 / %2 bytes").arg(written.st_size).arg(bytes.size()));
+    const int fd = std::exchange(temporary.fd, -1);
+    if (::close(fd) != 0 || ::rename(temporary.name.constData(), native(target).constData()) != 0)
+        return fail(detail, systemError(errno));
+    temporary.committed = true;
+    syncFolder(target);
+    return true;
+}
+
+std::optional<Kept> keepCopy(const QString& target, const QString& base, QString& detail) {
+    struct stat status {};
+    if (::lstat(native(target).constData(), &status) != 0) {
+        detail = systemError(errno);
+        return std::nullopt;
+    }
+    const bool folder = S_ISDIR(status.st_mode);
+    for (int number = 0; number < MaxBackups; ++number) {
+        const QString name = base + BackupSuffix + (number ? QString::number(number) : QString());
+        const int error = keepUnder(target, name, folder, detail);
+        if (error == 0) {
+            syncFolder(name);
+            return Kept{name, folder};
+        }
+        if (error != EEXIST) {
+            if (detail.isEmpty())
+                detail = systemError(error);
+            return std::nullopt;
+        }
+    }
+    detail = QStringLiteral("no free backup name");
+    return std::nullopt;
+}
+
+void removeStaleTemporaries(const QString& folder, const QStringList& fileNames) {
+    static const QRegularExpression suffix(TemporaryPattern);
+    const QDir dir(folder);
+    for (const QString& fileName : fileNames) {
+        const QStringList found =
+            dir.entryList({fileName + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
+        for (const QString& name : found) {
+            if (suffix.match(name.mid(fileName.size() + 1)).hasMatch() &&
+                !isLink(dir.filePath(name)))
+                QFile::remove(dir.filePath(name));
+        }
+    }
+}
+
+} // namespace filereplace

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// The file-system steps behind a safe write: where the bytes go when the name is a link,
+// replacing a file in one step, keeping a copy under a free name, and sweeping up the
+// temporary files a killed write leaves behind.
+namespace filereplace {
+
+// The file a write of path must replace. A link is followed, as editors do, to a regular
+// file or to a free name in an existing folder; a link to anything else (a device, a
+// FIFO, a folder, a missing folder, a loop) is itself replaced, never what it points to.
+QString writeTarget(const QString& path);
+
+// Writes bytes to a temporary file beside target, checks every step and the size that
+// reached the disk, and renames it over target. On failure target is untouched, the
+// temporary file is gone, and detail says why.
+bool replaceContents(const QString& target, const QByteArray& bytes, QString& detail);
+
+// A copy of what lies at target, made without moving it, under the first free name of
+// base + ".bak", ".bak1", ".bak2" ... A hard link where the system allows it, else a
+// copy; only a folder is moved. The name taken, or nothing when no copy could be made.
+struct Kept {
+    QString path;
+    bool moved = false; // the original itself was moved there
+};
+std::optional<Kept> keepCopy(const QString& target, const QString& base, QString& detail);
+
+// Removes the temporary files of interrupted writes of the named files in folder.
+void removeStaleTemporaries(const QString& folder, const QStringList& fileNames);
+
+} // namespace filereplace
