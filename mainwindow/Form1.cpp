@@ -11,6 +11,7 @@
 #include "RecordFormat.h"
 #include "SizeModes.h"
 #include "Twips.h"
+#include "WindowPlace.h"
 #include "functionscreen/Form2.h"
 #include "functionscreen/SettingsPage.h"
 #include "launcher/Form6.h"
@@ -72,6 +73,13 @@ void Form1::paintEvent(QPaintEvent*) {
 }
 
 void Form1::Form_Load() {
+    // The lock comes before any write, so that a copy about to be refused leaves the
+    // running copy's files alone; it is refused only once its window has shown.
+    const bool firstCopy = context_.platform.claimSingleInstance(context_.data.folder());
+    if (firstCopy)
+        datafile::removeStaleTemporaries(context_.data);
+    else
+        context_.closeWrites();
     context_.holdNotices();
     readSettings();
     showLogo();
@@ -93,7 +101,8 @@ void Form1::Form_Load() {
     applyCheckBoxesAtLoad();
     context_.releaseNotices();
     show();
-    refuseSecondCopy();
+    if (!firstCopy)
+        refuseSecondCopy();
     Timer1->start();
 }
 
@@ -131,10 +140,13 @@ void Form1::showLogo() {
 }
 
 void Form1::readPosition() {
-    const PositionRecord position =
+    const PositionRecord stored =
         context_.load<PositionRecord>(datafile::Position, settingsfile::parsePosition);
-    // A position off the screen is kept: the user may have a screen there again.
-    move(twips::px(position.left), twips::px(position.top));
+    const std::optional<SizeMode> mode = sizeModeOf(MemMni);
+    const QSize size = mode ? twips::size(mode->widthTwips, mode->heightTwips) : this->size();
+    // A position partly off the screen is kept: the user may have a screen there again.
+    position_ = windowplace::visible(stored, size, context_.platform.screenAreas());
+    move(windowplace::pixels(position_));
 }
 
 void Form1::applySizeMode(const Variant& mode) {
@@ -207,8 +219,6 @@ void Form1::applyCheckBoxesAtLoad() {
 }
 
 void Form1::refuseSecondCopy() {
-    if (context_.platform.claimSingleInstance(context_.data.folder()))
-        return;
     dialogs::message(this, SecondCopyMessage, dialogs::Style::OkExclamation);
     endProgram();
 }
@@ -225,8 +235,8 @@ void Form1::endProgram() {
 }
 
 void Form1::writePosition() {
-    const PositionRecord position{float(x() * twips::PerPixel), float(y() * twips::PerPixel)};
+    position_ = windowplace::toWrite(position_, pos());
     QString problem;
-    const auto bytes = settingsfile::writePosition(position, &problem);
+    const auto bytes = settingsfile::writePosition(position_, &problem);
     context_.save(datafile::Position, bytes, problem);
 }

@@ -105,6 +105,7 @@ private:
     // still have to go back among the normal windows.
     qint16 almGuard_ = 1;
     int almRaise_ = 0;
+    PositionRecord position_; // in twips, as read or last written
     QPoint dragOffset_;
     bool manualDrag_ = false;
     bool systemMove_ = false;

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QPixmap>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QUrl>
@@ -71,6 +72,8 @@ public:
     virtual bool startWindowMove(QWidget* window) = 0;
     // The primary screen's size in device pixels.
     virtual QSize screenSize() = 0;
+    // Where each connected screen lies on the desktop, in logical pixels.
+    virtual QList<QRect> screenAreas() = 0;
     // Bits per pixel and colour planes of the primary screen.
     virtual ColourDepth colourDepth() = 0;
     // Sets the desktop wallpaper to the file, or removes it for an empty path; false on

@@ -11,6 +11,8 @@ Context::Context(Platform& platform, const Clock& clock, const DataFolder& data,
 
 bool Context::save(const QString& fileName, const std::optional<QByteArray>& bytes,
                    const QString& problem) {
+    if (writesClosed_)
+        return true;
     if (!bytes) {
         dialogs::message(
             nullptr, QStringLiteral("「%1」に保存できませんでした。\n%2").arg(fileName, problem),

@@ -25,6 +25,11 @@ public:
     // Ends the process at once, as every exit of the program does.
     void endProgram() const { endProgram_(); }
 
+    // Closed for a copy of the program that another copy's lock refuses: from then on it
+    // reads but writes nothing, repairs nothing and says nothing of its files.
+    void closeWrites() { writesClosed_ = true; }
+    bool writesClosed() const { return writesClosed_; }
+
     // Reads a data file, putting a missing or damaged one right and telling the user.
     template <typename T>
     T load(const QString& fileName, const std::function<T(const QByteArray&)>& parse);
@@ -41,12 +46,17 @@ public:
 
 private:
     std::function<void()> endProgram_;
+    bool writesClosed_ = false;
     int held_ = 0;
     QStringList pending_;
 };
 
 template <typename T>
 T Context::load(const QString& fileName, const std::function<T(const QByteArray&)>& parse) {
+    if (writesClosed_) {
+        std::optional<T> value = datafile::parseFile<T>(data, fileName, parse);
+        return value ? *std::move(value) : parse(datafile::deliveredDefault(fileName));
+    }
     datafile::Repair repair;
     T value = datafile::load<T>(data, fileName, parse, repair);
     if (!repair.recovered.isEmpty())

@@ -13,6 +13,10 @@ inline constexpr int PerPixel = 15;
 inline int px(double twips) {
     return qRound(twips / PerPixel);
 }
+// In double, so that no pixel count overflows on its way to twips.
+inline double fromPx(int pixels) {
+    return double(pixels) * PerPixel;
+}
 inline QRect rect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));
 }

@@ -42,6 +42,18 @@ quint64 meminfoBytes(QByteArrayView meminfo, QByteArrayView key) {
     return kilobytes * 1024;
 }
 
+// One name for a folder however it is reached: through links, "." or "..". A folder not
+// made yet is named by its parent's canonical path.
+QString canonicalFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    const QString canonical = info.canonicalFilePath();
+    if (!canonical.isEmpty())
+        return canonical;
+    const QString parent = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return parent.isEmpty() ? QDir::cleanPath(info.absoluteFilePath())
+                            : QDir(parent).filePath(info.fileName());
+}
+
 } // namespace
 
 LinuxPlatform::LinuxPlatform()
@@ -117,6 +129,13 @@ QSize LinuxPlatform::screenSize() {
     return screen ? screen->geometry().size() * screen->devicePixelRatio() : QSize();
 }
 
+QList<QRect> LinuxPlatform::screenAreas() {
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas << screen->geometry();
+    return areas;
+}
+
 ColourDepth LinuxPlatform::colourDepth() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return {screen ? screen->depth() : 0, 1};
@@ -182,7 +201,7 @@ QList<DirectoryEntry> LinuxPlatform::listDirectory(const QString&) {
 
 bool LinuxPlatform::claimSingleInstance(const QString& dataFolder) {
     const QByteArray key =
-        QCryptographicHash::hash(QDir(dataFolder).absolutePath().toUtf8(), QCryptographicHash::Sha1)
+        QCryptographicHash::hash(canonicalFolder(dataFolder).toUtf8(), QCryptographicHash::Sha1)
             .toHex()
             .left(16);
     // The session's runtime folder goes away with the session, and the lock with it.

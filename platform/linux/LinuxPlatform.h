@@ -22,6 +22,7 @@ public:
     void setTopmost(QWidget* window, bool topmost) override;
     bool startWindowMove(QWidget* window) override;
     QSize screenSize() override;
+    QList<QRect> screenAreas() override;
     ColourDepth colourDepth() override;
     bool setWallpaper(const QString& path) override;
     void endSession(SessionEnd request) override;

@@ -12,6 +12,7 @@ public:
 
     MemoryStatus memory{268435456ULL, 41ULL * 1048576};
     QSize screen{1280, 1024};
+    QList<QRect> screens{{0, 0, 1280, 1024}};
     bool firstInstance = true;
     bool systemMoveAccepted = false;
 
@@ -28,6 +29,7 @@ public:
         return systemMoveAccepted;
     }
     QSize screenSize() override { return screen; }
+    QList<QRect> screenAreas() override { return screens; }
     ColourDepth colourDepth() override { return {24, 1}; }
     bool setWallpaper(const QString& path) override {
         calls << QStringLiteral("setWallpaper(%1)").arg(path);
