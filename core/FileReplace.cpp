@@ -64,10 +64,11 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
-// The new file gets the old one's permissions, or what the user's umask gives a new file.
+// The new file gets the old file's permissions, or what the user's umask gives a new file
+// where there was none (or a device or FIFO, whose permissions mean something else).
 void copyMode(const QByteArray& target, int fd) {
     struct stat old {};
-    if (::stat(target.constData(), &old) == 0) {
+    if (::stat(target.constData(), &old) == 0 && S_ISREG(old.st_mode)) {
         ::fchmod(fd, old.st_mode & 07777);
         return;
     }

@@ -72,6 +72,8 @@ TEST(HostileDataFile, AFifoADeviceLinkOrAFolderIsKeptAsideAndTheDefaultWritten) 
         EXPECT_FALSE(hostile::isLink(install.path(name))) << name.toStdString();
         EXPECT_EQ(readAll(install.path(name)), datafile::deliveredDefault(name));
     }
+    // The new file takes no permissions from the device the link pointed to.
+    EXPECT_FALSE(QFileInfo(install.path(datafile::Font)).permissions() & QFile::WriteOther);
     // The link itself was kept; what it points to was never touched.
     EXPECT_EQ(hostile::linkTarget(install.path(QStringLiteral("fot.kvi.bak"))),
               QStringLiteral("/dev/zero"));
