@@ -31,6 +31,10 @@ QString startedFromDefaults(const QString& fileName) {
     return DefaultsMessage.arg(fileName);
 }
 
+QString keptNote(const std::optional<filereplace::Kept>& kept) {
+    return kept ? KeptMessage.arg(QFileInfo(kept->path).fileName()) : QString();
+}
+
 // A file without write permission is read-only, also for a user whom the system would let
 // write anyway, as the read-only attribute is honoured where the files come from.
 bool isReadOnlyFile(const QFileInfo& file) {
@@ -110,14 +114,14 @@ Repair restoreDefault(const DataFolder& data, const QString& fileName) {
     const QString reason = writeAtomically(path, deliveredDefault(fileName));
     if (!reason.isEmpty()) {
         // The damaged file is still in its place, so its extra name is of no use.
-        if (kept && !kept->moved)
+        if (kept && !kept->moved) {
             QFile::remove(kept->path);
-        return {startedFromDefaults(fileName), writeFailureMessage(fileName, reason)};
+            kept.reset();
+        }
+        return {startedFromDefaults(fileName) + keptNote(kept),
+                writeFailureMessage(fileName, reason)};
     }
-    QString text = RecreatedMessage.arg(fileName);
-    if (kept)
-        text += KeptMessage.arg(QFileInfo(kept->path).fileName());
-    return {text, {}};
+    return {RecreatedMessage.arg(fileName) + keptNote(kept), {}};
 }
 
 } // namespace datafile

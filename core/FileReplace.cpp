@@ -38,15 +38,24 @@ bool fail(QString& detail, const QString& why) {
     return false;
 }
 
-// Closes the descriptor and removes the temporary file unless it was committed.
+// A file this write made: closed, and removed unless committed. A name that could not be
+// made is never removed, as it may be someone else's file.
 struct Temporary {
     QByteArray name;
     int fd = -1;
+    bool made = false;
     bool committed = false;
+
+    bool makeUnique() { return made = (fd = ::mkostemp(name.data(), O_CLOEXEC)) >= 0; }
+    bool makeNew() {
+        return made = (fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                                   0600)) >= 0;
+    }
+    bool close() { return ::close(std::exchange(fd, -1)) == 0; }
     ~Temporary() {
         if (fd >= 0)
             ::close(fd);
-        if (!committed)
+        if (made && !committed)
             ::unlink(name.constData());
     }
 };
@@ -91,30 +100,32 @@ bool isLink(const QString& path) {
     return ::lstat(native(path).constData(), &status) == 0 && S_ISLNK(status.st_mode);
 }
 
+bool copyBytes(int in, int out) {
+    char chunk[CopyChunkBytes];
+    for (;;) {
+        const ssize_t count = ::read(in, chunk, sizeof chunk);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return count == 0;
+        if (!writeAll(out, QByteArray::fromRawData(chunk, count)))
+            return false;
+    }
+}
+
 bool copyRegular(const QString& from, const QString& to, QString& detail) {
     const int in = ::open(native(from).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (in < 0)
         return fail(detail, systemError(errno));
-    Temporary out{native(to),
-                  ::open(native(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600)};
     struct stat status {};
-    if (out.fd < 0 || ::fstat(in, &status) != 0 || !S_ISREG(status.st_mode)) {
-        detail = systemError(errno);
-        out.committed = out.fd < 0; // never remove a name this copy did not create
-        ::close(in);
-        return false;
-    }
-    char chunk[CopyChunkBytes];
-    ssize_t count = 0;
-    bool ok = true;
-    while (ok && (count = ::read(in, chunk, sizeof chunk)) != 0)
-        ok = (count > 0 || errno == EINTR) && (count < 0 || writeAll(out.fd, {chunk, count}));
+    Temporary out{native(to)};
+    const bool ok = ::fstat(in, &status) == 0 && S_ISREG(status.st_mode) && out.makeNew() &&
+                    copyBytes(in, out.fd) && ::fchmod(out.fd, status.st_mode & 07777) == 0 &&
+                    ::fsync(out.fd) == 0 && out.close();
+    const int error = errno;
     ::close(in);
-    ok = ok && ::fchmod(out.fd, status.st_mode & 07777) == 0 && ::fsync(out.fd) == 0;
-    if (!ok)
-        detail = systemError(errno);
     out.committed = ok;
-    return ok;
+    return ok || fail(detail, systemError(error));
 }
 
 // One attempt at keeping target under name: EEXIST means try the next name.
@@ -151,8 +162,7 @@ QString writeTarget(const QString& path) {
 
 bool replaceContents(const QString& target, const QByteArray& bytes, QString& detail) {
     Temporary temporary{native(target) + TemporarySuffix};
-    temporary.fd = ::mkostemp(temporary.name.data(), O_CLOEXEC);
-    if (temporary.fd < 0)
+    if (!temporary.makeUnique())
         return fail(detail, systemError(errno));
     copyMode(native(target), temporary.fd);
     struct stat written {};
@@ -162,8 +172,7 @@ bool replaceContents(const QString& target, const QByteArray& bytes, QString& de
         return fail(detail, systemError(errno));
     if (written.st_size != bytes.size())
         return fail(detail, QStringLiteral("%1 / %2 bytes").arg(written.st_size).arg(bytes.size()));
-    const int fd = std::exchange(temporary.fd, -1);
-    if (::close(fd) != 0 || ::rename(temporary.name.constData(), native(target).constData()) != 0)
+    if (!temporary.close() || ::rename(temporary.name.constData(), native(target).constData()) != 0)
         return fail(detail, systemError(errno));
     temporary.committed = true;
     syncFolder(target);

@@ -28,7 +28,6 @@ public:
     // Closed for a copy of the program that another copy's lock refuses: from then on it
     // reads but writes nothing, repairs nothing and says nothing of its files.
     void closeWrites() { writesClosed_ = true; }
-    bool writesClosed() const { return writesClosed_; }
 
     // Reads a data file, putting a missing or damaged one right and telling the user.
     template <typename T>

@@ -183,3 +183,21 @@ TEST(HostileDataFile, StaleTemporaryFilesOfTheProgramAreSweptAndNothingElse) {
     expected.sort();
     EXPECT_EQ(hostile::namesIn(install.data.folder()), expected);
 }
+
+TEST(HostileDataFile, ATargetOnAnotherFileSystemIsKeptByCopy) {
+    Install install;
+    const QString elsewhere = install.dir.filePath(QStringLiteral("synced"));
+    const ScratchMount other(elsewhere, QStringLiteral("size=64k"));
+    if (!other.mounted())
+        GTEST_SKIP() << "cannot mount a scratch file system here";
+    writeAll(elsewhere + QStringLiteral("/fot.kvi"), "\"half");
+    ASSERT_TRUE(
+        hostile::makeLink(elsewhere + QStringLiteral("/fot.kvi"), install.path(datafile::Font)));
+    const datafile::Repair repair = loadInTime(install, datafile::Font);
+    EXPECT_TRUE(repair.writeFailure.isEmpty()) << repair.writeFailure.toStdString();
+    EXPECT_EQ(readAll(install.path(QStringLiteral("fot.kvi.bak"))), QByteArray("\"half"));
+    EXPECT_FALSE(hostile::isLink(install.path(QStringLiteral("fot.kvi.bak"))));
+    EXPECT_TRUE(hostile::isLink(install.path(datafile::Font)));
+    EXPECT_EQ(readAll(elsewhere + QStringLiteral("/fot.kvi")),
+              datafile::deliveredDefault(datafile::Font));
+}
