@@ -145,7 +145,7 @@ TEST(Startup, OnlyTheExactWordOnShowsTheLogo) {
     EXPECT_GT(started.elapsed(), Form3::HoldMs);
 }
 
-TEST(Startup, ASecondCopyIsRefusedAndWritesItsPosition) {
+TEST(Startup, ASecondCopyIsRefusedAfterShowingAndLeavesThePositionFileAlone) {
     Started h;
     h.platform.firstInstance = false;
     dialogs::script::push(dialogs::Answer::Ok);
