@@ -78,6 +78,16 @@ TEST(HostileStart, ACopyThatWillBeRefusedWritesNothingAndIsRefusedAfterShowing) 
     EXPECT_EQ(snapshot(h), before);
 }
 
+TEST(HostileStart, TheFirstCopySweepsWhatKilledWritesLeftBehind) {
+    Harness h;
+    h.setFile(datafile::Settings, QuickSettings);
+    hostile::writeAll(h.dataPath(QStringLiteral("St.kvi.Ab12Cd")), "half a write");
+    hostile::writeAll(h.dataPath(QStringLiteral("St.kvi.bak")), "kept");
+    h.start();
+    EXPECT_FALSE(QFileInfo::exists(h.dataPath(QStringLiteral("St.kvi.Ab12Cd"))));
+    EXPECT_TRUE(QFileInfo::exists(h.dataPath(QStringLiteral("St.kvi.bak"))));
+}
+
 TEST(HostileStart, ADanglingLinkAsSettingsGivesOneMessageAndAFileThatWorks) {
     Harness h;
     h.removeFile(datafile::Settings);
