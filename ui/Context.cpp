@@ -25,13 +25,15 @@ bool Context::save(const QString& fileName, const std::optional<QByteArray>& byt
     const QString reason = datafile::writeAtomically(data.path(fileName), *bytes);
     if (reason.isEmpty())
         return true;
-    dialogs::message(nullptr, datafile::writeFailureMessage(fileName, reason),
-                     dialogs::Style::OkExclamation);
+    // During the start, every failed save joins the one message of the start.
+    notify(datafile::writeFailureMessage(fileName, reason));
     return false;
 }
 
 void Context::notify(const QString& text) {
-    pending_.append(text);
+    // A file that cannot be written fails the same way at each save of the start.
+    if (!pending_.contains(text))
+        pending_.append(text);
     if (held_ == 0)
         releaseNotices();
 }

@@ -2,6 +2,7 @@
 #include "Dialogs.h"
 #include "Harness.h"
 #include "HostileFiles.h"
+#include "ScratchMount.h"
 #include "functionscreen/AlarmPage.h"
 #include "functionscreen/SettingsPage.h"
 #include "platform/linux/LinuxPlatform.h"
@@ -76,6 +77,24 @@ TEST(HostileStart, ACopyThatWillBeRefusedWritesNothingAndIsRefusedAfterShowing) 
     EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(h.ended, 1);
     EXPECT_EQ(snapshot(h), before);
+}
+
+TEST(HostileStart, ADamagedFileOnAFullDiskStaysAsItWasWithOneMessage) {
+    Harness h;
+    const QMap<QString, QByteArray> delivered = snapshot(h);
+    const ScratchMount tiny(h.data.folder(), QStringLiteral("size=64k"));
+    if (!tiny.mounted())
+        GTEST_SKIP() << "cannot mount a scratch file system here";
+    for (auto file = delivered.begin(); file != delivered.end(); ++file)
+        hostile::writeAll(h.dataPath(file.key()), file.value());
+    h.setFile(datafile::Settings, DamagedSettings);
+    tiny.fill();
+    dialogs::script::push(dialogs::Answer::Ok);
+    h.start();
+    ASSERT_EQ(dialogs::script::shown().size(), 1);
+    EXPECT_TRUE(shownTexts()[0].contains(QStringLiteral("ディスクの空き容量が足りません")));
+    EXPECT_FALSE(shownTexts()[0].contains(QStringLiteral("作り直しました")));
+    EXPECT_EQ(h.file(datafile::Settings), DamagedSettings);
 }
 
 TEST(HostileStart, TheFirstCopySweepsWhatKilledWritesLeftBehind) {
