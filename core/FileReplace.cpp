@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
