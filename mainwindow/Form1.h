@@ -93,6 +93,8 @@ private:
     void Label10_MouseUp(QMouseEvent* event);
     // Label17 and the AM/PM lamps by the clock mode; a lit lamp takes litColour.
     void setTimeAndLamps(const ClockTexts& texts, const QColor& litColour);
+    // The work of one tick, which Timer1_Timer guards against running inside itself.
+    void tick();
     void showDate(const ClockTexts& texts);
 
     Context& context_;
@@ -105,6 +107,7 @@ private:
     // still have to go back among the normal windows.
     qint16 almGuard_ = 1;
     int almRaise_ = 0;
+    bool ticking_ = false;
     QPoint dragOffset_;
     bool manualDrag_ = false;
     bool systemMove_ = false;

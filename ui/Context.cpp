@@ -12,9 +12,7 @@ Context::Context(Platform& platform, const Clock& clock, const DataFolder& data,
 bool Context::save(const QString& fileName, const std::optional<QByteArray>& bytes,
                    const QString& problem) {
     if (!bytes) {
-        dialogs::message(
-            nullptr, QStringLiteral("「%1」に保存できませんでした。\n%2").arg(fileName, problem),
-            dialogs::Style::OkExclamation);
+        notify(QStringLiteral("「%1」に保存できませんでした。\n%2").arg(fileName, problem));
         return false;
     }
     // Settings are saved at every change, often with the same values: those need no write.
@@ -23,8 +21,7 @@ bool Context::save(const QString& fileName, const std::optional<QByteArray>& byt
     const QString reason = datafile::writeAtomically(data.path(fileName), *bytes);
     if (reason.isEmpty())
         return true;
-    dialogs::message(nullptr, datafile::writeFailureMessage(fileName, reason),
-                     dialogs::Style::OkExclamation);
+    notify(datafile::writeFailureMessage(fileName, reason));
     return false;
 }
 
