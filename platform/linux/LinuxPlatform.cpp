@@ -1,6 +1,5 @@
 #include "LinuxPlatform.h"
 
-#include "Dialogs.h"
 #include "SoundOutput.h"
 
 #include <QCryptographicHash>
@@ -40,6 +39,12 @@ quint64 meminfoBytes(QByteArrayView meminfo, QByteArrayView key) {
             kilobytes = kilobytes * 10 + quint64(meminfo[i] - '0');
     }
     return kilobytes * 1024;
+}
+
+// An operation whose Linux stand-in is not built yet: it says so and its caller gets a
+// failure, never a made-up success.
+void notBuiltYet(const char* operation) {
+    qWarning("Morvane: %s is not available on Linux yet", operation);
 }
 
 } // namespace
@@ -94,6 +99,7 @@ OsVersion LinuxPlatform::osVersion() {
 }
 
 int LinuxPlatform::currentWallpaper(QString&) {
+    notBuiltYet("reading the wallpaper");
     return NotFound;
 }
 
@@ -123,10 +129,14 @@ ColourDepth LinuxPlatform::colourDepth() {
 }
 
 bool LinuxPlatform::setWallpaper(const QString&) {
+    notBuiltYet("setting the wallpaper");
     return false;
 }
 
-void LinuxPlatform::endSession(SessionEnd) {}
+bool LinuxPlatform::endSession(SessionEnd) {
+    notBuiltYet("ending the session");
+    return false;
+}
 
 std::optional<DiskSpace> LinuxPlatform::diskFreeSpace(const QString& root) {
     struct statvfs figures {};
@@ -136,12 +146,9 @@ std::optional<DiskSpace> LinuxPlatform::diskFreeSpace(const QString& root) {
     return DiskSpace{figures.f_bavail * unit, figures.f_blocks * unit, figures.f_bfree * unit};
 }
 
-DriveType LinuxPlatform::driveType(const QString&) {
-    return DriveType::Unknown;
-}
-
-QString LinuxPlatform::browseForFolder(QWidget* owner) {
-    return dialogs::chooseFolder(owner, QDir::homePath()).value_or(QString());
+std::optional<DriveType> LinuxPlatform::driveType(const QString&) {
+    notBuiltYet("telling the drive type");
+    return std::nullopt;
 }
 
 void LinuxPlatform::openWebPage(const QUrl& url) {
@@ -176,8 +183,9 @@ void LinuxPlatform::stopSound() {
         sound_->stop();
 }
 
-QList<DirectoryEntry> LinuxPlatform::listDirectory(const QString&) {
-    return {};
+std::optional<QList<DirectoryEntry>> LinuxPlatform::listDirectory(const QString&) {
+    notBuiltYet("listing a folder");
+    return std::nullopt;
 }
 
 bool LinuxPlatform::claimSingleInstance(const QString& dataFolder) {

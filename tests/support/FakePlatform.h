@@ -14,6 +14,7 @@ public:
     QSize screen{1280, 1024};
     bool firstInstance = true;
     bool systemMoveAccepted = false;
+    bool sessionEndAccepted = true;
 
     MemoryStatus memoryStatus() override { return memory; }
     QString computerName() override { return QStringLiteral("desk"); }
@@ -33,12 +34,12 @@ public:
         calls << QStringLiteral("setWallpaper(%1)").arg(path);
         return true;
     }
-    void endSession(SessionEnd request) override {
+    bool endSession(SessionEnd request) override {
         calls << QStringLiteral("endSession(%1)").arg(int(request));
+        return sessionEndAccepted;
     }
     std::optional<DiskSpace> diskFreeSpace(const QString&) override { return DiskSpace{}; }
-    DriveType driveType(const QString&) override { return DriveType::Fixed; }
-    QString browseForFolder(QWidget*) override { return {}; }
+    std::optional<DriveType> driveType(const QString&) override { return DriveType::Fixed; }
     void openWebPage(const QUrl& url) override {
         calls << QStringLiteral("openWebPage(%1)").arg(url.toString());
     }
@@ -47,7 +48,9 @@ public:
         calls << QStringLiteral("playSound(%1)").arg(path);
     }
     void stopSound() override { calls << QStringLiteral("stopSound"); }
-    QList<DirectoryEntry> listDirectory(const QString&) override { return {}; }
+    std::optional<QList<DirectoryEntry>> listDirectory(const QString&) override {
+        return QList<DirectoryEntry>{};
+    }
     bool claimSingleInstance(const QString&) override { return firstInstance; }
     bool startProgram(const QString& path) override {
         calls << QStringLiteral("startProgram(%1)").arg(path);
