@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Form3.h"
 #include "MemoryFigures.h"
 #include "Patterns.h"
 #include "SettingsFiles.h"
@@ -29,6 +30,8 @@ public:
 
     // The start-up pass: reads the settings, applies them and shows the window.
     void Form_Load();
+    // How long the start-up logo stays up; tests shorten it.
+    void setLogoHold(int ms) { logoHoldMs_ = ms; }
 
     // The function screen, loaded (hidden) first when it is not.
     Form2& F2();
@@ -108,6 +111,7 @@ private:
     qint16 almGuard_ = 1;
     int almRaise_ = 0;
     bool ticking_ = false;
+    int logoHoldMs_ = Form3::HoldMs;
     QPoint dragOffset_;
     bool manualDrag_ = false;
     bool systemMove_ = false;

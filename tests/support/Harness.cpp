@@ -57,6 +57,7 @@ QString Harness::dataPath(const QString& name) const {
 
 Form1& Harness::start() {
     form1_ = std::make_unique<Form1>(context);
+    form1_->setLogoHold(logoHoldMs);
     form1_->Form_Load();
     return *form1_;
 }
