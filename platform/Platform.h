@@ -84,8 +84,8 @@ public:
     virtual std::optional<DiskSpace> diskFreeSpace(const QString& root) = 0;
     // The kind of drive that holds root; nothing when it cannot be told.
     virtual std::optional<DriveType> driveType(const QString& root) = 0;
-    // Opens the page in the user's web browser.
-    virtual void openWebPage(const QUrl& url) = 0;
+    // Opens the page in the user's web browser; false when no browser could be started.
+    virtual bool openWebPage(const QUrl& url) = 0;
     // The file's first icon at 32 x 32; a null pixmap when it has none.
     virtual QPixmap fileIcon(const QString& path) = 0;
     // Starts playing a WAVE file and returns at once; a sound still playing stops.

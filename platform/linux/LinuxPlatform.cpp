@@ -151,8 +151,8 @@ std::optional<DriveType> LinuxPlatform::driveType(const QString&) {
     return std::nullopt;
 }
 
-void LinuxPlatform::openWebPage(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+bool LinuxPlatform::openWebPage(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
 QPixmap LinuxPlatform::fileIcon(const QString& path) {

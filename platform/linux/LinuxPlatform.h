@@ -27,7 +27,7 @@ public:
     bool endSession(SessionEnd request) override;
     std::optional<DiskSpace> diskFreeSpace(const QString& root) override;
     std::optional<DriveType> driveType(const QString& root) override;
-    void openWebPage(const QUrl& url) override;
+    bool openWebPage(const QUrl& url) override;
     QPixmap fileIcon(const QString& path) override;
     void playSound(const QString& path) override;
     void stopSound() override;

@@ -40,8 +40,9 @@ public:
     }
     std::optional<DiskSpace> diskFreeSpace(const QString&) override { return DiskSpace{}; }
     std::optional<DriveType> driveType(const QString&) override { return DriveType::Fixed; }
-    void openWebPage(const QUrl& url) override {
+    bool openWebPage(const QUrl& url) override {
         calls << QStringLiteral("openWebPage(%1)").arg(url.toString());
+        return true;
     }
     QPixmap fileIcon(const QString&) override { return {}; }
     void playSound(const QString& path) override {
