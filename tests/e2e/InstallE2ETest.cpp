@@ -121,3 +121,14 @@ TEST(InstallE2E, AnInstallIntoTheHomeRunsIsRegisteredAndKeepsTheUsersData) {
     EXPECT_EQ(h.read(settings), QByteArray("1,1,1,\"off\",24,1,1,1,2\r\n"));
     EXPECT_EQ(h.read(font), h.read(delivered.filePath(QStringLiteral("fot.kvi"))));
 }
+
+TEST(InstallE2E, AnInstallOutsideTheHomeRegistersNothingForTheUser) {
+    Home h;
+    ASSERT_TRUE(QDir().mkpath(h.home));
+    h.folder = h.root.filePath(QStringLiteral("opt/morvane"));
+    QString output;
+    ASSERT_EQ(h.install(&output), 0) << output.toStdString();
+    EXPECT_TRUE(
+        QFileInfo::exists(h.folder + QStringLiteral("/share/applications/morvane.desktop")));
+    EXPECT_FALSE(QFileInfo::exists(h.home + QStringLiteral("/.local")));
+}
