@@ -148,3 +148,18 @@ TEST(Alarm, ADamagedTableFoundByTheTickIsToldOnlyOnceTheFunctionScreenIsLoaded) 
     EXPECT_TRUE(a.played().isEmpty()) << "the delivered table has no sound at 10:30";
     EXPECT_EQ(a.page().Com->currentRow(), 21);
 }
+
+TEST(Alarm, ATickThatStartsInsideAnotherDoesNothing) {
+    Alarmed a;
+    a.clock.set(5, 59);
+    a.start();
+    a.run(QTime(5, 59), QTime(6, 0));
+    int nested = 0;
+    a.platform.whilePlaying = [&] {
+        if (nested++ == 0)
+            a.form1().Timer1_Timer();
+    };
+    a.run(QTime(6, 0, 0, 250), QTime(6, 0, 1));
+    EXPECT_EQ(nested, 1);
+    EXPECT_EQ(a.played(), QStringList{playOf(12)});
+}

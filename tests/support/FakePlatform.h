@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <functional>
 
 // Records every call and answers with values a test sets.
 class FakePlatform : public Platform {
@@ -45,8 +46,13 @@ public:
         return true;
     }
     QPixmap fileIcon(const QString&) override { return {}; }
+    // Runs inside playSound, as code that spins the event loop there would.
+    std::function<void()> whilePlaying;
+
     void playSound(const QString& path) override {
         calls << QStringLiteral("playSound(%1)").arg(path);
+        if (whilePlaying)
+            whilePlaying();
     }
     void stopSound() override { calls << QStringLiteral("stopSound"); }
     std::optional<QList<DirectoryEntry>> listDirectory(const QString&) override {
