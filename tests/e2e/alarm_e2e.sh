@@ -13,9 +13,9 @@ done
 
 # The first tick must see minute 29, or the guard stays set and 7:30 is silent: the faked
 # clock starts early enough for a slow start-up, which the test checks, not assumes.
-readonly START_TIME='@2002-07-15 07:29:15'
-readonly MARGIN_SECONDS=45                  # from the start to the 7:30 slot
-readonly RUN_SECONDS=52                     # through 7:30:07, where the guard must hold
+readonly START_TIME='@2002-07-15 07:29:30'
+readonly MARGIN_SECONDS=30                  # from the start to the 7:30 slot
+readonly RUN_SECONDS=37                     # through 7:30:07, where the guard must hold
 readonly DISPLAY_WAIT_TRIES=300             # tenths of a second for Xvfb to answer
 readonly RECORD_LATENCY_MS=20
 readonly TONE_SECONDS=0.5
