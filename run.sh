@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 source scripts/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" xvfb xdotool imagemagick
 # Running needs neither the tests nor the benchmarks, nor their packages.
-configure_and_build -DBUILD_TESTING=OFF -DMORVANE_BENCH=OFF
+configure_and_build -DBUILD_TESTING=OFF -DMORVANE_BENCH=OFF -DMORVANE_WERROR=OFF
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec build/morvane

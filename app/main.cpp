@@ -3,7 +3,7 @@
 #include "DataFolder.h"
 #include "Startup.h"
 #include "mainwindow/Form1.h"
-#include "platform/linux/LinuxPlatform.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -15,11 +15,11 @@ int main(int argc, char* argv[]) {
     startup::installJapanese(app);
     startup::registerFontSubstitutions();
 
-    LinuxPlatform platform;
+    const std::unique_ptr<Platform> platform = createPlatform();
     SystemClock clock;
     const DataFolder data(QApplication::applicationDirPath());
     // Every exit ends the process at once; all settings were saved when they changed.
-    Context context(platform, clock, data, [] {
+    Context context(*platform, clock, data, [] {
         std::fflush(nullptr);
         _exit(0);
     });

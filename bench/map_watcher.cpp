@@ -19,7 +19,7 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
         xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name),
                               nullptr),
         &std::free);
-    return reply ? reply->atom : XCB_ATOM_NONE;
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
 std::string property(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t name) {

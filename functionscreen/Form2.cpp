@@ -76,7 +76,11 @@ void Form2::Load() {
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
     body_->show();
+    // A notice shown halfway would run the event loop, and the clock's tick with it,
+    // against pages not yet filled.
+    context_.holdNotices();
     runLoadSequence();
+    context_.releaseNotices();
 }
 
 void Form2::createPages() {

@@ -28,7 +28,8 @@ const QString DateFrameTitle = QStringLiteral("時刻・日付");
 const QString PositionFrameTitle = QStringLiteral("現在の画面の位置");
 
 const QString DesignSizeCaption = QStringLiteral("標準");
-constexpr int TopTwips = 600;
+// This page lies 20 twips higher than the other pages.
+constexpr int SettingsTopTwips = 600;
 
 QColor& lastDialogColour() {
     // The colour dialog opens with whatever it last held, for the whole run.
@@ -44,7 +45,7 @@ void caption(const QString& text, QWidget* parent, const QRect& geometry) {
 } // namespace
 
 SettingsPage::SettingsPage(Form2& form2, QWidget* parent)
-    : Page(QStringLiteral("Picture7"), TopTwips, parent)
+    : Page(QStringLiteral("Picture7"), SettingsTopTwips, parent)
     , form2_(form2)
     , form1_(form2.form1()) {
     createChecks();

@@ -134,7 +134,7 @@ void Form1::readSettings() {
 void Form1::showLogo() {
     if (KRogo != settingsfile::LogoOn)
         return;
-    Form3 logo;
+    Form3 logo(logoHoldMs_);
     logo.showAndPaint();
     logo.Unload();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Form3.h"
 #include "MemoryFigures.h"
 #include "Patterns.h"
 #include "SettingsFiles.h"
@@ -29,6 +30,8 @@ public:
 
     // The start-up pass: reads the settings, applies them and shows the window.
     void Form_Load();
+    // How long the start-up logo stays up; tests shorten it.
+    void setLogoHold(int ms) { logoHoldMs_ = ms; }
 
     // The function screen, loaded (hidden) first when it is not.
     Form2& F2();
@@ -93,6 +96,8 @@ private:
     void Label10_MouseUp(QMouseEvent* event);
     // Label17 and the AM/PM lamps by the clock mode; a lit lamp takes litColour.
     void setTimeAndLamps(const ClockTexts& texts, const QColor& litColour);
+    // The work of one tick, which Timer1_Timer guards against running inside itself.
+    void tick();
     void showDate(const ClockTexts& texts);
 
     Context& context_;
@@ -106,6 +111,8 @@ private:
     qint16 almGuard_ = 1;
     int almRaise_ = 0;
     PositionRecord position_; // in twips, as read or last written
+    bool ticking_ = false;
+    int logoHoldMs_ = Form3::HoldMs;
     QPoint dragOffset_;
     bool manualDrag_ = false;
     bool systemMove_ = false;

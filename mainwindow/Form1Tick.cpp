@@ -16,12 +16,27 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QScopedValueRollback>
 
 namespace {
 const QString SummarySeparator = QStringLiteral(" / ");
 } // namespace
 
 void Form1::Timer1_Timer() {
+    // A message box opened inside a tick runs its own event loop, which fires the timer
+    // again; that tick would judge the alarm against a half-loaded function screen.
+    if (ticking_)
+        return;
+    {
+        const QScopedValueRollback guard(ticking_, true);
+        // Notices of a reload of the function screen wait until the tick is complete.
+        context_.holdNotices();
+        tick();
+    }
+    context_.releaseNotices();
+}
+
+void Form1::tick() {
     SettingsPage& page = *F2().Picture7;
     page.Label48->setText(QString::number(x()));
     page.Label51->setText(QString::number(y()));

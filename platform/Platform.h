@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 #include <QUrl>
+#include <memory>
 #include <optional>
 
 class QWidget;
@@ -79,26 +80,28 @@ public:
     // Sets the desktop wallpaper to the file, or removes it for an empty path; false on
     // failure.
     virtual bool setWallpaper(const QString& path) = 0;
-    // Asks the session manager to log off, power off or restart.
-    virtual void endSession(SessionEnd request) = 0;
+    // Asks the session manager to log off, power off or restart; false when it refuses or
+    // cannot be asked.
+    virtual bool endSession(SessionEnd request) = 0;
     // Capacity of the drive or file system holding root; nothing when it cannot be read.
     virtual std::optional<DiskSpace> diskFreeSpace(const QString& root) = 0;
-    // The kind of drive that holds root.
-    virtual DriveType driveType(const QString& root) = 0;
-    // A folder chosen by the user; empty when cancelled.
-    virtual QString browseForFolder(QWidget* owner) = 0;
-    // Opens the page in the user's web browser.
-    virtual void openWebPage(const QUrl& url) = 0;
+    // The kind of drive that holds root; nothing when it cannot be told.
+    virtual std::optional<DriveType> driveType(const QString& root) = 0;
+    // Opens the page in the user's web browser; false when no browser could be started.
+    virtual bool openWebPage(const QUrl& url) = 0;
     // The file's first icon at 32 x 32; a null pixmap when it has none.
     virtual QPixmap fileIcon(const QString& path) = 0;
     // Starts playing a WAVE file and returns at once; a sound still playing stops.
     virtual void playSound(const QString& path) = 0;
     // Silences whatever sound is playing.
     virtual void stopSound() = 0;
-    // The entries of a folder with their attributes.
-    virtual QList<DirectoryEntry> listDirectory(const QString& folder) = 0;
+    // The entries of a folder with their attributes; nothing when it cannot be read.
+    virtual std::optional<QList<DirectoryEntry>> listDirectory(const QString& folder) = 0;
     // True for the first running copy that uses this data folder, false for any other.
     virtual bool claimSingleInstance(const QString& dataFolder) = 0;
     // Starts the program at path without a shell; false when it cannot be started.
     virtual bool startProgram(const QString& path) = 0;
 };
+
+// The implementation for the system the program was built for; CMake picks its folder.
+std::unique_ptr<Platform> createPlatform();

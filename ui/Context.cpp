@@ -14,9 +14,7 @@ bool Context::save(const QString& fileName, const std::optional<QByteArray>& byt
     if (writesClosed_)
         return true;
     if (!bytes) {
-        dialogs::message(
-            nullptr, QStringLiteral("「%1」に保存できませんでした。\n%2").arg(fileName, problem),
-            dialogs::Style::OkExclamation);
+        notify(QStringLiteral("「%1」に保存できませんでした。\n%2").arg(fileName, problem));
         return false;
     }
     // Settings are saved at every change, often with the same values: those need no write.

@@ -33,8 +33,8 @@ public:
     template <typename T>
     T load(const QString& fileName, const std::function<T(const QByteArray&)>& parse);
 
-    // Writes a data file; a failure is told to the user (as a notice, so once per start)
-    // and the program goes on.
+    // Writes a data file; a failure is told to the user as a notice (so it waits while
+    // notices are held, and joins the start's one message) and the program goes on.
     // bytes is empty when a text could not be stored; problem then says why.
     bool save(const QString& fileName, const std::optional<QByteArray>& bytes,
               const QString& problem = {});

@@ -13,7 +13,7 @@ struct Script {
     bool active = false;
     std::deque<script::Reply> replies;
     QList<script::Shown> shown;
-    std::function<void(const script::Shown&)> unexpected;
+    std::function<void(const script::Shown&, const QString&)> fault;
 };
 
 Script& theScript() {
@@ -28,8 +28,8 @@ std::optional<script::Reply> scripted(const script::Shown& shown) {
         return std::nullopt;
     s.shown.append(shown);
     if (s.replies.empty()) {
-        if (s.unexpected)
-            s.unexpected(shown);
+        if (s.fault)
+            s.fault(shown, QStringLiteral("no reply was scripted"));
         return script::Reply(script::Cancel{});
     }
     script::Reply reply = s.replies.front();
@@ -37,9 +37,17 @@ std::optional<script::Reply> scripted(const script::Shown& shown) {
     return reply;
 }
 
+// A reply of another kind than the dialog gives is a fault of the test, not a cancel.
+void wrongKind(const script::Reply& reply) {
+    Script& s = theScript();
+    if (s.fault && !std::holds_alternative<script::Cancel>(reply))
+        s.fault(s.shown.constLast(), QStringLiteral("the scripted reply is of another kind"));
+}
+
 template <typename T> std::optional<T> replyAs(const script::Reply& reply) {
     if (const T* value = std::get_if<T>(&reply))
         return *value;
+    wrongKind(reply);
     return std::nullopt;
 }
 
@@ -94,11 +102,19 @@ Answer defaultAnswer(Style style) {
     return Answer::Ok;
 }
 
+Answer scriptedAnswer(const script::Reply& reply, Style style) {
+    if (const auto* open = std::get_if<script::WhileOpen>(&reply)) {
+        open->meanwhile();
+        return open->answer;
+    }
+    return replyAs<Answer>(reply).value_or(defaultAnswer(style));
+}
+
 } // namespace
 
 Answer message(QWidget* parent, const QString& text, Style style, const QString& title) {
     if (auto reply = scripted({QStringLiteral("message"), title, text, style}))
-        return replyAs<Answer>(*reply).value_or(defaultAnswer(style));
+        return scriptedAnswer(*reply, style);
     QMessageBox box(iconOf(style), title, text, buttonsOf(style), parent);
     box.setWindowModality(Qt::ApplicationModal);
     return answerOf(box.exec());
@@ -153,8 +169,8 @@ std::optional<QString> chooseFolder(QWidget* parent, const QString& start) {
 
 namespace script {
 
-void begin(std::function<void(const Shown&)> unexpected) {
-    theScript() = Script{true, {}, {}, std::move(unexpected)};
+void begin(std::function<void(const Shown&, const QString&)> fault) {
+    theScript() = Script{true, {}, {}, std::move(fault)};
 }
 
 void end() {
@@ -169,8 +185,8 @@ void push(const Reply& reply) {
     theScript().replies.push_back(reply);
 }
 
-bool exhausted() {
-    return theScript().replies.empty();
+qsizetype unused() {
+    return qsizetype(theScript().replies.size());
 }
 
 const QList<Shown>& shown() {

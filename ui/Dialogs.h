@@ -44,8 +44,14 @@ QStringList qtFilters(const QString& filter);
 // instead of showing itself, and is recorded.
 namespace script {
 
+// Closes a dialog without a choice; a message box gives the answer of its escape button.
 struct Cancel {};
-using Reply = std::variant<Answer, QString, QFont, QColor, Cancel>;
+// Answers a message box after running meanwhile, as if the box's own event loop ran it.
+struct WhileOpen {
+    std::function<void()> meanwhile;
+    Answer answer = Answer::Ok;
+};
+using Reply = std::variant<Answer, QString, QFont, QColor, Cancel, WhileOpen>;
 
 struct Shown {
     QString kind; // "message", "file", "font", "colour", "folder"
@@ -54,12 +60,14 @@ struct Shown {
     Style style = Style::Ok;
 };
 
-// Starts scripting; unexpected is called for a dialog that has no reply waiting.
-void begin(std::function<void(const Shown&)> unexpected);
+// Starts scripting; fault is called for a dialog that has no reply waiting, or whose
+// reply is of another kind than the dialog gives (a file name for a message box ...).
+void begin(std::function<void(const Shown&, const QString& fault)> fault);
 void end();
 bool active();
 void push(const Reply& reply);
-bool exhausted();
+// How many pushed replies no dialog has taken yet.
+qsizetype unused();
 const QList<Shown>& shown();
 
 } // namespace script

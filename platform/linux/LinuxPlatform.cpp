@@ -1,6 +1,5 @@
 #include "LinuxPlatform.h"
 
-#include "Dialogs.h"
 #include "SoundOutput.h"
 
 #include <QCryptographicHash>
@@ -52,6 +51,12 @@ QString canonicalFolder(const QString& folder) {
     const QString parent = QFileInfo(info.absolutePath()).canonicalFilePath();
     return parent.isEmpty() ? QDir::cleanPath(info.absoluteFilePath())
                             : QDir(parent).filePath(info.fileName());
+}
+
+// An operation whose Linux stand-in is not built yet: it says so and its caller gets a
+// failure, never a made-up success.
+void notBuiltYet(const char* operation) {
+    qWarning("Morvane: %s is not available on Linux yet", operation);
 }
 
 } // namespace
@@ -106,6 +111,7 @@ OsVersion LinuxPlatform::osVersion() {
 }
 
 int LinuxPlatform::currentWallpaper(QString&) {
+    notBuiltYet("reading the wallpaper");
     return NotFound;
 }
 
@@ -142,10 +148,14 @@ ColourDepth LinuxPlatform::colourDepth() {
 }
 
 bool LinuxPlatform::setWallpaper(const QString&) {
+    notBuiltYet("setting the wallpaper");
     return false;
 }
 
-void LinuxPlatform::endSession(SessionEnd) {}
+bool LinuxPlatform::endSession(SessionEnd) {
+    notBuiltYet("ending the session");
+    return false;
+}
 
 std::optional<DiskSpace> LinuxPlatform::diskFreeSpace(const QString& root) {
     struct statvfs figures {};
@@ -155,16 +165,13 @@ std::optional<DiskSpace> LinuxPlatform::diskFreeSpace(const QString& root) {
     return DiskSpace{figures.f_bavail * unit, figures.f_blocks * unit, figures.f_bfree * unit};
 }
 
-DriveType LinuxPlatform::driveType(const QString&) {
-    return DriveType::Unknown;
+std::optional<DriveType> LinuxPlatform::driveType(const QString&) {
+    notBuiltYet("telling the drive type");
+    return std::nullopt;
 }
 
-QString LinuxPlatform::browseForFolder(QWidget* owner) {
-    return dialogs::chooseFolder(owner, QDir::homePath()).value_or(QString());
-}
-
-void LinuxPlatform::openWebPage(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+bool LinuxPlatform::openWebPage(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
 QPixmap LinuxPlatform::fileIcon(const QString& path) {
@@ -195,8 +202,9 @@ void LinuxPlatform::stopSound() {
         sound_->stop();
 }
 
-QList<DirectoryEntry> LinuxPlatform::listDirectory(const QString&) {
-    return {};
+std::optional<QList<DirectoryEntry>> LinuxPlatform::listDirectory(const QString&) {
+    notBuiltYet("listing a folder");
+    return std::nullopt;
 }
 
 bool LinuxPlatform::claimSingleInstance(const QString& dataFolder) {

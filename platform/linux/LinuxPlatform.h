@@ -25,15 +25,14 @@ public:
     QList<QRect> screenAreas() override;
     ColourDepth colourDepth() override;
     bool setWallpaper(const QString& path) override;
-    void endSession(SessionEnd request) override;
+    bool endSession(SessionEnd request) override;
     std::optional<DiskSpace> diskFreeSpace(const QString& root) override;
-    DriveType driveType(const QString& root) override;
-    QString browseForFolder(QWidget* owner) override;
-    void openWebPage(const QUrl& url) override;
+    std::optional<DriveType> driveType(const QString& root) override;
+    bool openWebPage(const QUrl& url) override;
     QPixmap fileIcon(const QString& path) override;
     void playSound(const QString& path) override;
     void stopSound() override;
-    QList<DirectoryEntry> listDirectory(const QString& folder) override;
+    std::optional<QList<DirectoryEntry>> listDirectory(const QString& folder) override;
     bool claimSingleInstance(const QString& dataFolder) override;
     bool startProgram(const QString& path) override;
 

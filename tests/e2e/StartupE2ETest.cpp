@@ -1,7 +1,7 @@
 #include "Harness.h"
 #include "Installation.h"
+#include "Polling.h"
 
-#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,14 +34,17 @@ TEST(StartupE2E, StartsAtItsPlaceAndRefusesASecondCopy) {
 
     const auto second = r.install.start(r.display);
     QStringList boxes;
-    for (int tries = 0; tries < 100 && boxes.isEmpty(); ++tries) {
-        for (const QString& window :
-             waitForWindows(r.display, ClockTitle, 20000, second->processId())) {
-            if (windowGeometry(r.display, window).size() != QSize(251, 69))
-                boxes << window;
-        }
-        QThread::msleep(100);
-    }
+    ASSERT_TRUE(eventually(
+        [&] {
+            boxes.clear();
+            for (const QString& window :
+                 waitForWindows(r.display, ClockTitle, 20000, second->processId())) {
+                if (windowGeometry(r.display, window).size() != QSize(251, 69))
+                    boxes << window;
+            }
+            return !boxes.isEmpty();
+        },
+        "the second copy's message box"));
     ASSERT_EQ(boxes.size(), 1);
     xdotool(r.display, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), boxes[0]});
     xdotool(r.display, {QStringLiteral("key"), QStringLiteral("Return")});
@@ -64,8 +67,10 @@ TEST(StartupE2E, DraggedWindowIsWrittenOnReleaseAndAtExit) {
         xdotool(r.display, {QStringLiteral("mousemove"), QString::number(700 + 10 * step),
                             QString::number(46 + 10 * step)});
     xdotool(r.display, {QStringLiteral("mouseup"), QStringLiteral("1")});
-    QThread::msleep(300);
-    EXPECT_EQ(r.install.file(QStringLiteral("fiti.kvi")), QByteArray("10500,2100\r\n"));
+    EXPECT_TRUE(
+        eventually([&] { return r.install.file(QStringLiteral("fiti.kvi")) == "10500,2100\r\n"; },
+                   "the dragged position in fiti.kvi"))
+        << r.install.file(QStringLiteral("fiti.kvi")).toStdString();
 
     // The exit picture sits at (153, 51) of the window, now at (700, 140).
     clickAt(r.display, {700 + 160, 140 + 57});

@@ -7,12 +7,16 @@ set -euo pipefail
 
 program=${1:?usage: alarm_e2e.sh MORVANE SOUND_MODULE}
 module=${2:?usage: alarm_e2e.sh MORVANE SOUND_MODULE}
-for tool in pulseaudio pactl parecord sox faketime Xvfb iconv python3; do
+for tool in pulseaudio pactl parecord sox faketime Xvfb xdotool iconv python3; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
 done
 
-readonly START_TIME='@2002-07-15 07:29:55' # five seconds before the 7:30 slot
-readonly RUN_SECONDS=12                     # through 7:30:07, where the guard must hold
+# The first tick must see minute 29, or the guard stays set and 7:30 is silent: the faked
+# clock starts early enough for a slow start-up, which the test checks, not assumes.
+readonly START_TIME='@2002-07-15 07:29:30'
+readonly MARGIN_SECONDS=30                  # from the start to the 7:30 slot
+readonly RUN_SECONDS=37                     # through 7:30:07, where the guard must hold
+readonly DISPLAY_WAIT_TRIES=300             # tenths of a second for Xvfb to answer
 readonly RECORD_LATENCY_MS=20
 readonly TONE_SECONDS=0.5
 readonly SLOT_0700=14
@@ -50,7 +54,7 @@ install_program() {
 start_display() {
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
     xvfb_pid=$!
-    for ((i = 0; i < 50; i++)); do [[ -s $work/display ]] && break; sleep 0.1; done
+    for ((i = 0; i < DISPLAY_WAIT_TRIES; i++)); do [[ -s $work/display ]] && break; sleep 0.1; done
     [[ -s $work/display ]] || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$work/display")"
 }
@@ -84,11 +88,19 @@ wait_for_recording "$work/heard.wav"
 (cd "$work/install" && FAKETIME_DONT_FAKE_MONOTONIC=1 exec faketime -f "$START_TIME" ./morvane) \
     >"$work/program.log" 2>&1 &
 program_pid=$!
-sleep "$RUN_SECONDS"
+started=$(date +%s.%N)
+until xdotool search --onlyvisible --name '^Morvane3\.1$' >/dev/null 2>&1; do
+    kill -0 "$program_pid" 2>/dev/null || fail "the program ended early: $(cat "$work/program.log")"
+    sleep 0.1
+done
+took=$(awk -v s="$started" -v n="$(date +%s.%N)" 'BEGIN { printf "%.1f", n - s }')
+echo "the clock window came up after ${took}s"
+at_least "$MARGIN_SECONDS" "$took" || fail "start-up took ${took}s, past the 7:30 slot"
+sleep "$(awk -v s="$started" -v n="$(date +%s.%N)" -v r="$RUN_SECONDS" 'BEGIN { print s + r - n }')"
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended early: $(cat "$work/program.log")"
 kill "$program_pid"
+wait "$program_pid" 2>/dev/null || true
 program_pid=""
-sleep 0.3
 kill -INT "$recorder_pid"
 wait "$recorder_pid" || true
 recorder_pid=""

@@ -10,10 +10,10 @@ for tool in pulseaudio pactl parecord sox; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
 done
 
-readonly SETTLE_SECONDS=0.4        # lets the server play out what it holds
-readonly SERVER_WAIT_TRIES=50      # tenths of a second for the server to answer
+readonly SETTLE_SECONDS=0.4        # of recording, for the server to play out what it holds
+readonly SERVER_WAIT_TRIES=300     # tenths of a second for the server to answer
 readonly RECORD_LATENCY_MS=20      # small, or the recorder loses what it holds when stopped
-readonly RECORD_WAIT_TRIES=50      # tenths of a second for the recording to start
+readonly RECORD_WAIT_TRIES=300     # tenths of a second for the recording to start
 readonly WAV_HEADER_BYTES=44
 readonly SILENCE_THRESHOLD=1%      # what sox counts as sound when trimming silence
 readonly MIN_PEAK=0.1              # a sound was heard at all
@@ -38,7 +38,7 @@ record_playing() {
     wait_for_recording "$work/rec-$name.wav"
     QT_QPA_PLATFORM=offscreen timeout "$PLAYER_TIMEOUT_SECONDS" "$player" "$@" >"$work/$name.log" 2>&1 ||
         fail "$name: play_sound_main exited with $? ($(cat "$work/$name.log"))"
-    sleep "$SETTLE_SECONDS"
+    record_more "$work/rec-$name.wav" "$SETTLE_SECONDS"
     kill -INT "$recorder_pid"
     wait "$recorder_pid" || true
     recorder_pid=""

@@ -1,9 +1,9 @@
 # Shared by the end-to-end scripts that need a real sound server: a private PulseAudio
 # with a null sink named nul, whose monitor a recorder can take. Source it; it cleans up on
 # exit. The caller sets SERVER_WAIT_TRIES, RECORD_WAIT_TRIES and WAV_HEADER_BYTES or takes
-# these defaults.
-: "${SERVER_WAIT_TRIES:=50}"
-: "${RECORD_WAIT_TRIES:=50}"
+# these defaults: tenths of a second, generous for a loaded machine.
+: "${SERVER_WAIT_TRIES:=300}"
+: "${RECORD_WAIT_TRIES:=300}"
 : "${WAV_HEADER_BYTES:=44}"
 : "${WARM_UP_SECONDS:=0.1}"
 
@@ -60,6 +60,21 @@ wait_for_recording() {
         sleep 0.1
     done
     fail "the recorder received nothing from the null sink's monitor"
+}
+
+# Waits until the recording holds SECONDS more sound than now, so that what the server
+# still held when the player ended has reached it.
+record_more() { # FILE SECONDS
+    local file=$1 rate channels want size
+    rate=$(sox --i -r "$file" 2>/dev/null) channels=$(sox --i -c "$file" 2>/dev/null)
+    want=$(awk -v f="$(stat -c %s "$file")" -v s="$2" -v r="$rate" -v c="$channels" \
+        'BEGIN { printf "%d", f + s * r * c * 2 }')
+    for ((i = 0; i < RECORD_WAIT_TRIES; i++)); do
+        size=$(stat -c %s "$file")
+        ((size >= want)) && return 0
+        sleep 0.1
+    done
+    fail "the recorder stopped taking in sound"
 }
 
 stat_of() { # FILE FIELD

@@ -119,3 +119,47 @@ TEST(Alarm, TheSwitchFlipsCaptionLampAndSettingsFile) {
     EXPECT_EQ(a.file(QStringLiteral("St.kvi")),
               cp932Lines({QStringLiteral("0,0,1,\"off\",24,0,0,1,1")}));
 }
+
+TEST(Alarm, ADamagedTableFoundByTheTickIsToldOnlyOnceTheFunctionScreenIsLoaded) {
+    Alarmed a;
+    a.clock.set(10, 29, 50);
+    a.start();
+    a.run(QTime(10, 29, 50), QTime(10, 30, 0));
+    QTest::mouseClick(a.form2().Command37, Qt::LeftButton);
+    ASSERT_FALSE(a.form1().form2Loaded());
+    a.setFile(QStringLiteral("alarmset.kvi"), QByteArray("\"damaged\r\n"));
+
+    // The box's event loop keeps the clock's timer firing: one more tick runs meanwhile.
+    int rowsWhileOpen = -1;
+    QString timeWhileOpen;
+    dialogs::script::push(dialogs::script::WhileOpen{[&] {
+        rowsWhileOpen = a.page().Com->count();
+        timeWhileOpen = a.form1().Label17->text();
+        a.clock.set(10, 30, 1);
+        a.form1().Timer1_Timer();
+    }});
+    a.clock.set(10, 30, 0);
+    a.form1().Timer1_Timer();
+
+    ASSERT_EQ(dialogs::script::shown().size(), 1);
+    EXPECT_TRUE(dialogs::script::shown()[0].text.contains(QStringLiteral("alarmset.kvi")));
+    EXPECT_EQ(rowsWhileOpen, 48) << "the box opened before the table was loaded";
+    EXPECT_EQ(timeWhileOpen, QStringLiteral("10:30")) << "the box opened before the tick ended";
+    EXPECT_TRUE(a.played().isEmpty()) << "the delivered table has no sound at 10:30";
+    EXPECT_EQ(a.page().Com->currentRow(), 21);
+}
+
+TEST(Alarm, ATickThatStartsInsideAnotherDoesNothing) {
+    Alarmed a;
+    a.clock.set(5, 59);
+    a.start();
+    a.run(QTime(5, 59), QTime(6, 0));
+    int nested = 0;
+    a.platform.whilePlaying = [&] {
+        if (nested++ == 0)
+            a.form1().Timer1_Timer();
+    };
+    a.run(QTime(6, 0, 0, 250), QTime(6, 0, 1));
+    EXPECT_EQ(nested, 1);
+    EXPECT_EQ(a.played(), QStringList{playOf(12)});
+}

@@ -106,3 +106,12 @@ TEST(FunctionScreen, FileFiltersBecomeQtFiltersWithoutRepeatingTheirPatterns) {
     EXPECT_EQ(dialogs::qtFilters(QStringLiteral("Pictures|*.bmp;*.dib|All|*.*")),
               (QStringList{QStringLiteral("Pictures (*.bmp *.dib)"), QStringLiteral("All (*.*)")}));
 }
+
+TEST(FunctionScreen, PagesLieBelowTheButtonsAndTheSettingsPageAHairHigher) {
+    Loaded h;
+    Form2& form2 = h.form2();
+    for (Form2::Page page : {Form2::Page::System, Form2::Page::Drives, Form2::Page::Wallpaper,
+                             Form2::Page::Alarm, Form2::Page::Search, Form2::Page::Product})
+        EXPECT_EQ(form2.pageWidget(page)->geometry(), QRect(0, 41, 428, 281));
+    EXPECT_EQ(form2.Picture7->geometry(), QRect(0, 40, 428, 281));
+}

@@ -1,5 +1,6 @@
 #include "ClickableLabel.h"
 #include "Harness.h"
+#include "Polling.h"
 #include "functionscreen/SettingsPage.h"
 #include "launcher/Form6.h"
 
@@ -93,5 +94,6 @@ TEST(MainWindow, TheLauncherPictureShowsTheLoadingWindow) {
     Shown s;
     QTest::mouseClick(s.form1().Image3, Qt::LeftButton);
     EXPECT_TRUE(s.form1().form6()->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(!s.form1().form6()->isVisible(), 2000);
+    EXPECT_TRUE(
+        eventually([&] { return !s.form1().form6()->isVisible(); }, "the loading window to close"));
 }

@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <functional>
 
 // Records every call and answers with values a test sets.
 class FakePlatform : public Platform {
@@ -15,6 +16,7 @@ public:
     QList<QRect> screens{{0, 0, 1280, 1024}};
     bool firstInstance = true;
     bool systemMoveAccepted = false;
+    bool sessionEndAccepted = true;
 
     MemoryStatus memoryStatus() override { return memory; }
     QString computerName() override { return QStringLiteral("desk"); }
@@ -35,21 +37,29 @@ public:
         calls << QStringLiteral("setWallpaper(%1)").arg(path);
         return true;
     }
-    void endSession(SessionEnd request) override {
+    bool endSession(SessionEnd request) override {
         calls << QStringLiteral("endSession(%1)").arg(int(request));
+        return sessionEndAccepted;
     }
     std::optional<DiskSpace> diskFreeSpace(const QString&) override { return DiskSpace{}; }
-    DriveType driveType(const QString&) override { return DriveType::Fixed; }
-    QString browseForFolder(QWidget*) override { return {}; }
-    void openWebPage(const QUrl& url) override {
+    std::optional<DriveType> driveType(const QString&) override { return DriveType::Fixed; }
+    bool openWebPage(const QUrl& url) override {
         calls << QStringLiteral("openWebPage(%1)").arg(url.toString());
+        return true;
     }
     QPixmap fileIcon(const QString&) override { return {}; }
+    // Runs inside playSound, as code that spins the event loop there would.
+    std::function<void()> whilePlaying;
+
     void playSound(const QString& path) override {
         calls << QStringLiteral("playSound(%1)").arg(path);
+        if (whilePlaying)
+            whilePlaying();
     }
     void stopSound() override { calls << QStringLiteral("stopSound"); }
-    QList<DirectoryEntry> listDirectory(const QString&) override { return {}; }
+    std::optional<QList<DirectoryEntry>> listDirectory(const QString&) override {
+        return QList<DirectoryEntry>{};
+    }
     bool claimSingleInstance(const QString&) override { return firstInstance; }
     bool startProgram(const QString& path) override {
         calls << QStringLiteral("startProgram(%1)").arg(path);

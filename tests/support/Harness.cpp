@@ -15,14 +15,15 @@ Harness::Harness()
     const QDir delivered(QStringLiteral(MORVANE_SOURCE_DIR "/Data"));
     for (const QString& name : delivered.entryList({QStringLiteral("*.kvi")}, QDir::Files))
         QFile::copy(delivered.filePath(name), data.path(name));
-    dialogs::script::begin([](const dialogs::script::Shown& shown) {
-        ADD_FAILURE() << "unexpected " << shown.kind.toStdString() << ": "
-                      << shown.text.toStdString();
+    dialogs::script::begin([](const dialogs::script::Shown& shown, const QString& fault) {
+        ADD_FAILURE() << fault.toStdString() << " for the " << shown.kind.toStdString() << " \""
+                      << shown.text.toStdString() << '"';
     });
 }
 
 Harness::~Harness() {
     form1_.reset();
+    EXPECT_EQ(dialogs::script::unused(), 0) << "replies were scripted for dialogs never shown";
     dialogs::script::end();
 }
 
@@ -56,6 +57,7 @@ QString Harness::dataPath(const QString& name) const {
 
 Form1& Harness::start() {
     form1_ = std::make_unique<Form1>(context);
+    form1_->setLogoHold(logoHoldMs);
     form1_->Form_Load();
     return *form1_;
 }

@@ -34,6 +34,8 @@ public:
     DataFolder data;
     Context context;
     int ended = 0;
+    // The start-up logo's hold: long enough to be seen, far shorter than the program's.
+    int logoHoldMs = 300;
 
 private:
     std::unique_ptr<Form1> form1_;
