@@ -68,9 +68,15 @@ void AlarmPage::createControls() {
 }
 
 void AlarmPage::connectControls() {
-    // Every change of the selection counts as a pick, also one the program makes.
-    connect(Com, &QListWidget::currentRowChanged, this, &AlarmPage::Com_Click);
-    connect(List, &QListWidget::currentRowChanged, this, &AlarmPage::List_Click);
+    // Every change of the selection counts as a pick, also one the program makes, and so
+    // does a click or Return on the row already selected. A list that only takes the focus
+    // moves its current row without selecting it: that is no pick.
+    for (auto [list, pick] :
+         {std::pair{Com, &AlarmPage::Com_Click}, std::pair{List, &AlarmPage::List_Click}}) {
+        connect(list, &QListWidget::itemSelectionChanged, this, pick);
+        connect(list, &QListWidget::clicked, this, pick);
+        connect(list, &QListWidget::activated, this, pick);
+    }
     connect(Command8, &QPushButton::clicked, this, &AlarmPage::Command8_Click);
     connect(Command11, &QPushButton::clicked, this, &AlarmPage::Command11_Click);
     connect(Command10, &QPushButton::clicked, this, &AlarmPage::Command10_Click);
@@ -99,11 +105,15 @@ QStringList AlarmPage::entries() const {
 }
 
 void AlarmPage::Com_Click() {
+    if (Com->currentRow() < 0)
+        return;
     List->setCurrentRow(Com->currentRow());
     form2_.AlmNo = qint16(List->currentRow());
 }
 
 void AlarmPage::List_Click() {
+    if (List->currentRow() < 0)
+        return;
     Com->setCurrentRow(List->currentRow());
     form2_.AlmNo = qint16(List->currentRow());
 }

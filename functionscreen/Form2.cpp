@@ -72,6 +72,7 @@ void Form2::Load() {
     body_->setGeometry(0, 0, twips::px(WidthTwips), twips::px(HeightTwips));
     createPages();
     createPageButtons();
+    showFrontPageOnly();
     Timer1 = new QTimer(body_);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
@@ -100,8 +101,10 @@ void Form2::createPageButtons() {
         button->setGeometry(twips::rect(spec.left, 0, ButtonWidthTwips, ButtonHeightTwips));
         *members[i] = button;
         if (spec.page)
-            connect(button, &QAbstractButton::clicked, this,
-                    [this, page = *spec.page] { bringToFront(page); });
+            connect(button, &QAbstractButton::clicked, this, [this, page = *spec.page] {
+                bringToFront(page);
+                focusInto(pageWidget(page));
+            });
         else
             connect(button, &QAbstractButton::clicked, this, [this] {
                 Timer1->stop();
@@ -181,6 +184,26 @@ QWidget* Form2::pageWidget(Page page) const {
 
 void Form2::bringToFront(Page page) {
     pageWidget(page)->raise();
+    showFrontPageOnly();
+}
+
+void Form2::showFrontPageOnly() {
+    // A covered page is hidden, so neither Tab nor a screen reader reaches what cannot be seen.
+    QWidget* front = frontPage();
+    for (QObject* child : body_->children()) {
+        if (auto* page = qobject_cast<::Page*>(child))
+            page->setVisible(page == front);
+    }
+}
+
+void Form2::focusInto(QWidget* page) {
+    for (QWidget* next = page->nextInFocusChain(); next != page; next = next->nextInFocusChain()) {
+        if (page->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) &&
+            next->isVisibleTo(page) && next->isEnabled()) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 QWidget* Form2::frontPage() const {
