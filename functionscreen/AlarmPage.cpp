@@ -58,6 +58,11 @@ void AlarmPage::createControls() {
                      rect(2880, 3240, 1455, 495));
     Command12 = place(new WrapButton(QStringLiteral("サウンド設定の保存"), this), "Command12",
                       rect(4440, 3240, 1320, 495));
+    // The headings name their lists for a screen reader.
+    for (auto [heading, list] : {std::pair{Label43, List}, std::pair{Label39, Com}}) {
+        heading->setBuddy(list);
+        list->setAccessibleName(heading->text());
+    }
     for (auto [button, picture, name] :
          {std::tuple{Command10, "Play", "再生"}, std::tuple{Command9, "Stop", "停止"}}) {
         button->setIcon(pictures::icon(QString::fromLatin1(picture)));

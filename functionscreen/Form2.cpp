@@ -69,6 +69,7 @@ void Form2::Load() {
     if (isLoaded())
         return;
     body_ = new QWidget(this);
+    body_->setAccessibleName(Caption);
     body_->setGeometry(0, 0, twips::px(WidthTwips), twips::px(HeightTwips));
     createPages();
     createPageButtons();
@@ -100,6 +101,8 @@ void Form2::createPageButtons() {
                            pictures::icon(QString::fromLatin1(spec.icon)), body_);
         button->setGeometry(twips::rect(spec.left, 0, ButtonWidthTwips, ButtonHeightTwips));
         *members[i] = button;
+        if (spec.page)
+            pageWidget(*spec.page)->setAccessibleName(button->text());
         if (spec.page)
             connect(button, &QAbstractButton::clicked, this, [this, page = *spec.page] {
                 bringToFront(page);

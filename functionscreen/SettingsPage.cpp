@@ -107,6 +107,7 @@ void SettingsPage::createButtons() {
     Label53 =
         place(new QLabel(QStringLiteral("フォームサイズ"), this), "Label53", {14, 240, 92, 16});
     Command23 = place(new QPushButton(DesignSizeCaption, this), "Command23", {108, 234, 80, 26});
+    Label53->setBuddy(Command23);
     Command20 = place(new QPushButton(AlarmOffCaption, this), "Command20", {300, 234, 116, 26});
 }
 
