@@ -2,8 +2,10 @@
 
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLocale>
+#include <QTreeView>
 
 namespace {
 
@@ -33,4 +35,9 @@ public:
 void showFilesInJapanese(QFileDialog& dialog) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setProxyModel(new JapaneseFileList(&dialog));
+    // Japanese types and dates are wider than the columns Qt gives them.
+    if (auto* details = dialog.findChild<QTreeView*>()) {
+        for (int column : {TypeColumn, DateColumn})
+            details->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
 }
