@@ -39,18 +39,22 @@ QStringList linesAt(const QString& text, int characters) {
 TEST(JapaneseText, CaptionsBreakBetweenPhrasesNeverInsideAWord) {
     EXPECT_EQ(phrases::split(QStringLiteral("壁紙・解像度")),
               (QStringList{QStringLiteral("壁紙・"), QStringLiteral("解像度")}));
-    EXPECT_EQ(linesAt(QStringLiteral("壁紙・解像度"), 4),
-              (QStringList{QStringLiteral("壁紙・"), QStringLiteral("解像度")}));
-    EXPECT_EQ(linesAt(QStringLiteral("アラーム設定のインポート"), 8),
-              (QStringList{QStringLiteral("アラーム設定の"), QStringLiteral("インポート")}));
-    EXPECT_EQ(linesAt(QStringLiteral("機能画面を閉じる"), 4),
-              (QStringList{QStringLiteral("機能画面を"), QStringLiteral("閉じる")}));
-    EXPECT_EQ(linesAt(QStringLiteral("サウンド設定の保存"), 7),
-              (QStringList{QStringLiteral("サウンド設定の"), QStringLiteral("保存")}));
-    EXPECT_EQ(linesAt(QStringLiteral("アラーム設定"), 4),
-              (QStringList{QStringLiteral("アラーム"), QStringLiteral("設定")}));
-    EXPECT_EQ(linesAt(QStringLiteral("「秒」は表示しない"), 5),
-              (QStringList{QStringLiteral("「秒」は"), QStringLiteral("表示しない")}));
+    const struct {
+        const char* text;
+        int characters;
+        QStringList lines;
+    } cases[] = {
+        {"壁紙・解像度", 4, {QStringLiteral("壁紙・"), QStringLiteral("解像度")}},
+        {"アラーム設定のインポート",
+         8,
+         {QStringLiteral("アラーム設定の"), QStringLiteral("インポート")}},
+        {"機能画面を閉じる", 4, {QStringLiteral("機能画面を"), QStringLiteral("閉じる")}},
+        {"サウンド設定の保存", 7, {QStringLiteral("サウンド設定の"), QStringLiteral("保存")}},
+        {"アラーム設定", 4, {QStringLiteral("アラーム"), QStringLiteral("設定")}},
+        {"「秒」は表示しない", 5, {QStringLiteral("「秒」は"), QStringLiteral("表示しない")}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(linesAt(QString::fromUtf8(c.text), c.characters), c.lines) << c.text;
 }
 
 // Qt wraps a long message anywhere, which left "た。" alone on the last line.
