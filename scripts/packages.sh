@@ -4,7 +4,7 @@
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
     qt6-translations-l10n fonts-ipafont-gothic libpulse0)
 TEST_PACKAGES=(libgtest-dev fonts-dejavu-core libbenchmark-dev xvfb xdotool x11-utils imagemagick faketime
-    pulseaudio pulseaudio-utils sox procps util-linux python3)
+    pulseaudio pulseaudio-utils sox procps util-linux python3 python3-pyatspi at-spi2-core dbus-x11)
 
 ensure_packages() {
     local missing=()

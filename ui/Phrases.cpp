@@ -10,7 +10,7 @@ namespace phrases {
 namespace {
 
 const QString Openers = QStringLiteral("「『（(【〔");
-const QString Closers = QStringLiteral("、。・」』）)】〕，．！？ー");
+const QString Closers = QStringLiteral("、。・」』）)】〕，．！？");
 constexpr int NarrowestStretch = 60;
 // The share of the screen's width a message's line may take before it wraps.
 constexpr int MessageShare = 60;

@@ -39,6 +39,10 @@ QStringList linesAt(const QString& text, int characters) {
 TEST(JapaneseText, CaptionsBreakBetweenPhrasesNeverInsideAWord) {
     EXPECT_EQ(phrases::split(QStringLiteral("壁紙・解像度")),
               (QStringList{QStringLiteral("壁紙・"), QStringLiteral("解像度")}));
+    EXPECT_EQ(phrases::split(QStringLiteral("サウンドのパス")),
+              (QStringList{QStringLiteral("サウンドの"), QStringLiteral("パス")}));
+    EXPECT_EQ(phrases::split(QStringLiteral("インポート")),
+              QStringList{QStringLiteral("インポート")});
     const struct {
         const char* text;
         int characters;
