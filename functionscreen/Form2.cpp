@@ -101,18 +101,18 @@ void Form2::createPageButtons() {
                            pictures::icon(QString::fromLatin1(spec.icon)), body_);
         button->setGeometry(twips::rect(spec.left, 0, ButtonWidthTwips, ButtonHeightTwips));
         *members[i] = button;
-        if (spec.page)
+        if (spec.page) {
             pageWidget(*spec.page)->setAccessibleName(button->text());
-        if (spec.page)
             connect(button, &QAbstractButton::clicked, this, [this, page = *spec.page] {
                 bringToFront(page);
                 focusInto(pageWidget(page));
             });
-        else
+        } else {
             connect(button, &QAbstractButton::clicked, this, [this] {
                 Timer1->stop();
                 close();
             });
+        }
     }
 }
 
@@ -229,8 +229,7 @@ void Form2::showPage() {
             move(screen->availableGeometry().center() - rect().center());
         placed_ = true;
     }
-    // A list that took the first focus would pick its first row by itself, which counts as
-    // a pick of alarm slot 0.
+    // The first focus is on the row of page buttons, where Tab starts its round.
     if (!focusWidget() || !body_->isAncestorOf(focusWidget()))
         Command37->setFocus();
     show();
