@@ -101,6 +101,24 @@ private:
     MeterBar* bar_;
 };
 
+// A page of the function screen. A covered page is hidden, but Qt would still offer its
+// lists' rows as showing; a hidden page offers no children at all.
+class CoveredPage : public QAccessibleWidget {
+public:
+    explicit CoveredPage(QWidget* page)
+        : QAccessibleWidget(page, QAccessible::Pane) {}
+
+    int childCount() const override {
+        return widget()->isHidden() ? 0 : QAccessibleWidget::childCount();
+    }
+    QAccessibleInterface* child(int index) const override {
+        return widget()->isHidden() ? nullptr : QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return widget()->isHidden() ? -1 : QAccessibleWidget::indexOfChild(child);
+    }
+};
+
 QAccessibleInterface* factory(const QString& className, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
@@ -111,6 +129,8 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
         return new Text(static_cast<QLabel*>(widget));
     if (className == QLatin1String("MeterBar"))
         return new Meter(static_cast<MeterBar*>(widget));
+    if (className == QLatin1String("Page"))
+        return new CoveredPage(widget);
     // A plain widget would be announced as filler; these are the program's windows.
     if (widget->isWindow() && WindowClasses.contains(className))
         return new QAccessibleWidget(widget, QAccessible::Window);

@@ -7,7 +7,7 @@ set -euo pipefail
 program=${1:?usage: atspi_e2e.sh MORVANE SOUND_MODULE}
 module=${2:?usage: atspi_e2e.sh MORVANE SOUND_MODULE}
 readonly BUS_LAUNCHER=/usr/libexec/at-spi-bus-launcher
-for tool in Xvfb dbus-launch /usr/bin/python3 "$BUS_LAUNCHER"; do
+for tool in Xvfb dbus-launch dbus-send /usr/bin/python3 "$BUS_LAUNCHER"; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
 done
 
@@ -33,6 +33,13 @@ export DISPLAY=":$(cat "$work/display")"
 eval "$(dbus-launch --sh-syntax)"
 "$BUS_LAUNCHER" --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
+# A program started before the accessibility bus answers never joins it.
+bus_ready() {
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress >/dev/null 2>&1
+}
+for ((i = 0; i < 300; i++)); do bus_ready && break; sleep 0.1; done
+bus_ready || { echo "FAIL: the accessibility bus did not start" >&2; exit 1; }
 
 (cd "$work/install" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec ./morvane) >"$work/program.log" 2>&1 &
 pids+=($!)

@@ -78,6 +78,15 @@ def check(a, path, faults):
         check(child, where, faults)
 
 
+def ghosts(a, path, faults):
+    """Objects that say they are showing inside one that is not: a covered page's rows."""
+    for child in children(a):
+        where = f"{path} / {child.get_role_name()} '{child.get_name()}'"
+        if showing(child) and not showing(a):
+            faults.add(f"{where}: showing inside a hidden parent")
+        ghosts(child, where, faults)
+
+
 def press(button):
     action = button.get_action_iface()
     if action is None or not action.do_action(0):
@@ -100,6 +109,7 @@ def main():
         press(poll(f"the page button {page}", lambda: find(screen, "push button", page)))
         poll(f"the page {page}", lambda: find(screen, "panel", page) or find(screen, "frame", page))
         check(screen, f"機能画面 ({page})", faults)
+        ghosts(screen, f"機能画面 ({page})", faults)
     print(f"checked {checked[0]} objects on the screen")
     for fault in sorted(faults):
         print(f"FAIL: {fault}")

@@ -116,6 +116,10 @@ TEST(AccessibleNames, EveryPageOfTheFunctionScreenIsSpeakable) {
         expectSpeakable(&form2);
     }
     EXPECT_EQ(of(&form2)->role(), QAccessible::Window);
+    // Qt offers a hidden list's rows as showing; a covered page offers nothing.
+    EXPECT_EQ(of(form2.Picture4)->childCount(), 0);
+    h.form1().kvWav->trigger();
+    EXPECT_GT(of(form2.Picture4)->childCount(), 0);
 
     AlarmPage& alarms = *form2.Picture4;
     EXPECT_EQ(nameOf(alarms.List), QStringLiteral("時間帯 (24時間)"));
