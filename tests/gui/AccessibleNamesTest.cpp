@@ -49,8 +49,9 @@ void expectSpeakable(QWidget* window) {
         const QString objectName = item->object() ? item->object()->objectName() : QString();
         EXPECT_FALSE(name.trimmed().isEmpty())
             << "no name: " << objectName.toStdString() << " role " << int(item->role());
-        if (!objectName.isEmpty())
+        if (!objectName.isEmpty()) {
             EXPECT_NE(name, objectName) << "announced by its object name";
+        }
     }
 }
 
