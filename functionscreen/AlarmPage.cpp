@@ -58,6 +58,11 @@ void AlarmPage::createControls() {
                      rect(2880, 3240, 1455, 495));
     Command12 = place(new WrapButton(QStringLiteral("サウンド設定の保存"), this), "Command12",
                       rect(4440, 3240, 1320, 495));
+    // The headings name their lists for a screen reader.
+    for (auto [heading, list] : {std::pair{Label43, List}, std::pair{Label39, Com}}) {
+        heading->setBuddy(list);
+        list->setAccessibleName(heading->text());
+    }
     for (auto [button, picture, name] :
          {std::tuple{Command10, "Play", "再生"}, std::tuple{Command9, "Stop", "停止"}}) {
         button->setIcon(pictures::icon(QString::fromLatin1(picture)));
@@ -68,9 +73,15 @@ void AlarmPage::createControls() {
 }
 
 void AlarmPage::connectControls() {
-    // Every change of the selection counts as a pick, also one the program makes.
-    connect(Com, &QListWidget::currentRowChanged, this, &AlarmPage::Com_Click);
-    connect(List, &QListWidget::currentRowChanged, this, &AlarmPage::List_Click);
+    // Every change of the selection counts as a pick, also one the program makes, and so
+    // does a click or Return on the row already selected. A list that only takes the focus
+    // moves its current row without selecting it: that is no pick.
+    for (auto [list, pick] :
+         {std::pair{Com, &AlarmPage::Com_Click}, std::pair{List, &AlarmPage::List_Click}}) {
+        connect(list, &QListWidget::itemSelectionChanged, this, pick);
+        connect(list, &QListWidget::clicked, this, pick);
+        connect(list, &QListWidget::activated, this, pick);
+    }
     connect(Command8, &QPushButton::clicked, this, &AlarmPage::Command8_Click);
     connect(Command11, &QPushButton::clicked, this, &AlarmPage::Command11_Click);
     connect(Command10, &QPushButton::clicked, this, &AlarmPage::Command10_Click);
@@ -99,11 +110,15 @@ QStringList AlarmPage::entries() const {
 }
 
 void AlarmPage::Com_Click() {
+    if (Com->currentRow() < 0)
+        return;
     List->setCurrentRow(Com->currentRow());
     form2_.AlmNo = qint16(List->currentRow());
 }
 
 void AlarmPage::List_Click() {
+    if (List->currentRow() < 0)
+        return;
     Com->setCurrentRow(List->currentRow());
     form2_.AlmNo = qint16(List->currentRow());
 }

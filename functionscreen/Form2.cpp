@@ -69,9 +69,11 @@ void Form2::Load() {
     if (isLoaded())
         return;
     body_ = new QWidget(this);
+    body_->setAccessibleName(Caption);
     body_->setGeometry(0, 0, twips::px(WidthTwips), twips::px(HeightTwips));
     createPages();
     createPageButtons();
+    showFrontPageOnly();
     Timer1 = new QTimer(body_);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
@@ -103,14 +105,18 @@ void Form2::createPageButtons() {
                            pictures::icon(QString::fromLatin1(spec.icon)), body_);
         button->setGeometry(twips::rect(spec.left, 0, ButtonWidthTwips, ButtonHeightTwips));
         *members[i] = button;
-        if (spec.page)
-            connect(button, &QAbstractButton::clicked, this,
-                    [this, page = *spec.page] { bringToFront(page); });
-        else
+        if (spec.page) {
+            pageWidget(*spec.page)->setAccessibleName(button->text());
+            connect(button, &QAbstractButton::clicked, this, [this, page = *spec.page] {
+                bringToFront(page);
+                focusInto(pageWidget(page));
+            });
+        } else {
             connect(button, &QAbstractButton::clicked, this, [this] {
                 Timer1->stop();
                 close();
             });
+        }
     }
 }
 
@@ -185,6 +191,26 @@ QWidget* Form2::pageWidget(Page page) const {
 
 void Form2::bringToFront(Page page) {
     pageWidget(page)->raise();
+    showFrontPageOnly();
+}
+
+void Form2::showFrontPageOnly() {
+    // A covered page is hidden, so neither Tab nor a screen reader reaches what cannot be seen.
+    QWidget* front = frontPage();
+    for (QObject* child : body_->children()) {
+        if (auto* page = qobject_cast<::Page*>(child))
+            page->setVisible(page == front);
+    }
+}
+
+void Form2::focusInto(QWidget* page) {
+    for (QWidget* next = page->nextInFocusChain(); next != page; next = next->nextInFocusChain()) {
+        if (page->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) &&
+            next->isVisibleTo(page) && next->isEnabled()) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 QWidget* Form2::frontPage() const {
@@ -207,8 +233,7 @@ void Form2::showPage() {
             move(screen->availableGeometry().center() - rect().center());
         placed_ = true;
     }
-    // A list that took the first focus would pick its first row by itself, which counts as
-    // a pick of alarm slot 0.
+    // The first focus is on the row of page buttons, where Tab starts its round.
     if (!focusWidget() || !body_->isAncestorOf(focusWidget()))
         Command37->setFocus();
     show();

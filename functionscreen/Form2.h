@@ -76,6 +76,9 @@ protected:
 private:
     void createPages();
     void createPageButtons();
+    void showFrontPageOnly();
+    // Gives the focus to the page's first control that Tab reaches, if it has one.
+    void focusInto(QWidget* page);
     void runLoadSequence();
     // From here on a failing step of the load is skipped.
     template <typename Step> void skippingFailure(Step step);

@@ -1,8 +1,9 @@
 #include "PageButton.h"
 
+#include "Phrases.h"
+
 #include <QPainter>
 #include <QStyleOptionButton>
-#include <QTextOption>
 
 namespace {
 constexpr int IconPixels = 16;
@@ -36,8 +37,6 @@ void PageButton::paintEvent(QPaintEvent*) {
 
     const QRect captionRect(Margin, iconRect.bottom() + 1, width() - 2 * Margin,
                             height() - iconRect.bottom() - 1 - Margin);
-    QTextOption wrap(Qt::AlignHCenter | Qt::AlignTop);
-    wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     painter.setPen(palette().color(QPalette::ButtonText));
-    painter.drawText(captionRect, text(), wrap);
+    phrases::drawWrapped(painter, captionRect, text(), Qt::AlignHCenter | Qt::AlignTop);
 }

@@ -108,6 +108,7 @@ void SettingsPage::createButtons() {
     Label53 =
         place(new QLabel(QStringLiteral("フォームサイズ"), this), "Label53", {14, 240, 92, 16});
     Command23 = place(new QPushButton(DesignSizeCaption, this), "Command23", {108, 234, 80, 26});
+    Label53->setBuddy(Command23);
     Command20 = place(new QPushButton(AlarmOffCaption, this), "Command20", {300, 234, 116, 26});
 }
 
@@ -240,9 +241,24 @@ void SettingsPage::Option3_Click() {
     form2_.stSave();
 }
 
+QFont SettingsPage::clockFace() const {
+    const QFont& label = form1_.Label17->font();
+    const QFontInfo shown(label);
+    QFont face(shown.family());
+    face.setPointSizeF(shown.pointSizeF());
+    face.setBold(label.bold());
+    face.setItalic(label.italic());
+    // The dialog picks its style by name; without one it may land on an unrelated style.
+    face.setStyleName(shown.styleName());
+    return face;
+}
+
 void SettingsPage::Command5_Click() {
-    const std::optional<QFont> chosen = dialogs::chooseFont(this, form1_.Label17->font());
-    if (!chosen)
+    const QFont initial = clockFace();
+    const std::optional<QFont> chosen = dialogs::chooseFont(this, initial);
+    // OK on the face already shown keeps the stored face, under the name it was stored with.
+    if (!chosen ||
+        (chosen->family() == initial.family() && chosen->styleName() == initial.styleName()))
         return;
     const QString problem = record::textProblem(chosen->family());
     if (!problem.isEmpty()) {

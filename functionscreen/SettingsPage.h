@@ -5,6 +5,7 @@
 class Form1;
 class Form2;
 class QCheckBox;
+class QFont;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -34,6 +35,10 @@ public:
     void Check7_Click();
     void Option1_Click();
     void Option3_Click();
+    // The face the clock really shows: the family the system put in for the stored name,
+    // with the time label's size, bold and italic. The font dialog opens on it.
+    QFont clockFace() const;
+
     void Command5_Click();
     void Command32_Click();
     void Command20_Click();

@@ -10,6 +10,7 @@
 
 namespace {
 const QString Caption = QStringLiteral("Now Loading...");
+const QString AccessibleName = QStringLiteral("読み込み中");
 const QColor Panel(0x0d, 0x1b, 0x3a);
 const QColor Edge(0x3a, 0x55, 0x96);
 const QColor Text(0xe8, 0xee, 0xfc);
@@ -21,6 +22,7 @@ constexpr int CaptionPixels = 16;
 Form6::Form6(QWidget* owner)
     : QWidget(owner, Qt::Window | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("Form6"));
+    setAccessibleName(AccessibleName);
     setFixedSize(WindowSize);
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));

@@ -45,6 +45,7 @@ Form1::Form1(Context& context, QWidget* parent)
     setAttribute(Qt::WA_QuitOnClose);
     createControls();
     createMenu();
+    nameControls();
     connectControls();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -73,6 +73,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createControls();
@@ -88,6 +91,9 @@ private:
     void applyCheckBoxesAtLoad();
     void refuseSecondCopy();
     void openPage(Form2::Page page);
+    // pMenu at the mouse, or below the control that has the focus when a key asked for it.
+    void openMenu(QWidget* from);
+    void nameControls();
     void openLauncher();
     void Ido_Click();
     void sizeButton_Click();

@@ -13,6 +13,7 @@
 
 namespace {
 
+const QString WindowName = QStringLiteral("モルベーン");
 // One face for the whole window: a second font file would cost start-up time and memory.
 const QString Face = QStringLiteral("ＭＳ ゴシック");
 // The design's point sizes, as pixels at 96 dots per inch.
@@ -141,6 +142,18 @@ void Form1::createControls() {
     GLMSa->hide();
     background_ = DaiL;
     setFixedSize(twips::size(3765, 1035));
+}
+
+void Form1::nameControls() {
+    // A screen reader's names: the title strip is named for the window while it is empty.
+    setAccessibleName(WindowName);
+    Label10->setAccessibleName(WindowName);
+    Image4->namePicture(A_On, QStringLiteral("アラーム オン"));
+    Image4->namePicture(A_Off, QStringLiteral("アラーム オフ"));
+    PB->setAccessibleName(QStringLiteral("使用メモリ"));
+    pMenu->setAccessibleName(QStringLiteral("メニュー"));
+    // The picture buttons explain themselves also while another window of the program is active.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
 }
 
 void Form1::createMenu() {

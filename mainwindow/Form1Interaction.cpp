@@ -1,4 +1,5 @@
 // The clock window's buttons, popup menu, lock and dragging.
+#include "Accessibility.h"
 #include "ClickableLabel.h"
 #include "Context.h"
 #include "Form1.h"
@@ -7,6 +8,8 @@
 #include "launcher/Form6.h"
 #include "platform/Platform.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
@@ -18,8 +21,8 @@ constexpr int SystemMoveSettleMs = 400;
 } // namespace
 
 void Form1::connectControls() {
-    connect(Image1, &ClickableLabel::clicked, this, [this] { pMenu->popup(QCursor::pos()); });
-    connect(Image7, &ClickableLabel::clicked, this, [this] { pMenu->popup(QCursor::pos()); });
+    connect(Image1, &ClickableLabel::clicked, this, [this] { openMenu(Image1); });
+    connect(Image7, &ClickableLabel::clicked, this, [this] { openMenu(Image7); });
     connect(Ido, &ClickableLabel::clicked, this, &Form1::Ido_Click);
     connect(Image3, &ClickableLabel::clicked, this, &Form1::openLauncher);
     connect(GLMS, &ClickableLabel::clicked, this, &Form1::sizeButton_Click);
@@ -45,6 +48,41 @@ void Form1::connectControls() {
         systemMove_ = false;
         writePosition();
     });
+}
+
+void Form1::openMenu(QWidget* from) {
+    if (from->underMouse())
+        pMenu->popup(QCursor::pos());
+    else
+        pMenu->popup(from->mapToGlobal(QPoint(0, from->height())));
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent* event) {
+    // A right click anywhere on the clock, or the Menu key.
+    if (event->reason() == QContextMenuEvent::Mouse)
+        pMenu->popup(event->globalPos());
+    else
+        openMenu(focusWidget() ? focusWidget() : this);
+    event->accept();
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Menu ||
+        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        openMenu(focusWidget() ? focusWidget() : this);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // Tab skips the buttons that a small size mode leaves outside the window.
+    for (ClickableLabel* button : findChildren<ClickableLabel*>()) {
+        if (button->isButton())
+            button->setFocusPolicy(accessibility::insideWindow(button) ? Qt::StrongFocus
+                                                                       : Qt::NoFocus);
+    }
 }
 
 void Form1::openPage(Form2::Page page) {

@@ -14,12 +14,14 @@ namespace {
 constexpr int IdleSliceMs = 15;
 const QRect VersionPlace(250, 190, 142, 22);
 constexpr int VersionPixels = 13;
+const QString AccessibleName = QStringLiteral("起動ロゴ");
 } // namespace
 
 Form3::Form3(int holdMs)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::SplashScreen)
     , holdMs_(holdMs) {
     setObjectName(QStringLiteral("Form3"));
+    setAccessibleName(AccessibleName);
     auto* picture = new QLabel(this);
     picture->setPixmap(pictures::load(QStringLiteral("Logo")));
     picture->adjustSize();

@@ -4,7 +4,8 @@
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
     qt6-translations-l10n fonts-ipafont-gothic libpulse0)
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xdotool x11-utils imagemagick faketime
-    pulseaudio pulseaudio-utils sox procps util-linux python3 desktop-file-utils)
+    pulseaudio pulseaudio-utils sox procps util-linux python3 desktop-file-utils fonts-dejavu-core
+    python3-pyatspi at-spi2-core dbus-x11)
 
 ensure_packages() {
     local missing=()

@@ -1,13 +1,22 @@
 #pragma once
 
+#include <QHash>
 #include <QLabel>
 
-// A label that reports the mouse: a picture button, or a title to drag by. It is a label,
-// so accessibility tools read its tooltip as its name.
+// A label that reports the mouse: a picture button, or a title to drag by. A label with a
+// tooltip is a picture button: it takes the focus, Space and Return press it, and
+// accessibility tools see a button named by its tooltip.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
     ClickableLabel(const QString& name, const QString& toolTip, QWidget* parent);
+
+    bool isButton() const { return !toolTip().isEmpty(); }
+    // Presses the button, as a click or a key does.
+    void click();
+    // The name a picture is announced by while this label shows it.
+    void namePicture(const QPixmap& picture, const QString& name);
+    QString pictureName() const;
 
 signals:
     void clicked();
@@ -19,4 +28,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QHash<qint64, QString> pictureNames_;
 };

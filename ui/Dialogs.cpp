@@ -1,5 +1,8 @@
 #include "Dialogs.h"
 
+#include "JapaneseFileList.h"
+#include "Phrases.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -117,6 +120,7 @@ Answer message(QWidget* parent, const QString& text, Style style, const QString&
         return scriptedAnswer(*reply, style);
     QMessageBox box(iconOf(style), title, text, buttonsOf(style), parent);
     box.setWindowModality(Qt::ApplicationModal);
+    phrases::giveRoom(box);
     return answerOf(box.exec());
 }
 
@@ -138,6 +142,7 @@ std::optional<QString> openFile(QWidget* parent, const QString& title, const QSt
     if (auto reply = scripted({QStringLiteral("file"), title, filter, Style::Ok}))
         return replyAs<QString>(*reply);
     QFileDialog dialog(parent, title);
+    showFilesInJapanese(dialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(qtFilters(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -163,8 +168,13 @@ std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) {
 std::optional<QString> chooseFolder(QWidget* parent, const QString& start) {
     if (auto reply = scripted({QStringLiteral("folder"), {}, start, Style::Ok}))
         return replyAs<QString>(*reply);
-    const QString folder = QFileDialog::getExistingDirectory(parent, {}, start);
-    return folder.isEmpty() ? std::nullopt : std::optional<QString>(folder);
+    QFileDialog dialog(parent, {}, start);
+    showFilesInJapanese(dialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
 }
 
 namespace script {

@@ -7,7 +7,10 @@
 
 // The program's pictures, compiled in.
 namespace pictures {
+// The picture drawn for the screens in use: its @2x twin where a screen is scaled.
 QPixmap load(const QString& name);
+// The picture for a screen of this many device pixels per logical pixel.
+QPixmap loadFor(const QString& name, qreal screenRatio);
 QIcon icon(const QString& name);
 
 // Shows picture on label unless it already shows it, so the tick repaints nothing.

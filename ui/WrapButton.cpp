@@ -1,8 +1,9 @@
 #include "WrapButton.h"
 
+#include "Phrases.h"
+
 #include <QPainter>
 #include <QStyleOptionButton>
-#include <QTextOption>
 
 namespace {
 constexpr int Margin = 3;
@@ -17,9 +18,8 @@ void WrapButton::paintEvent(QPaintEvent*) {
     initStyleOption(&option);
     option.text.clear();
     style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
-    QTextOption wrap(Qt::AlignCenter);
-    wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(rect().adjusted(Margin, Margin, -Margin, -Margin), text(), wrap);
+    phrases::drawWrapped(painter, rect().adjusted(Margin, Margin, -Margin, -Margin), text(),
+                         Qt::AlignCenter);
 }

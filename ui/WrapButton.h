@@ -2,7 +2,8 @@
 
 #include <QPushButton>
 
-// A push button whose caption wraps onto a second line when the button is narrow.
+// A push button whose caption wraps onto a second line, between phrases, when the button is
+// narrow.
 class WrapButton : public QPushButton {
     Q_OBJECT
 public:

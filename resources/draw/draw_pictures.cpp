@@ -67,14 +67,30 @@ void save(const QImage& img, const QString& name) {
     ++gWritten;
 }
 
+// Device pixels per design pixel of the pictures being drawn: 1, then 2 for the @2x set. The
+// painters draw in design pixels either way, so the @2x pictures carry twice the detail
+// instead of being enlarged.
+qreal gScale = 1;
+
+QImage scaledImage(int w, int h, QImage::Format format) {
+    QImage img(qRound(w * gScale), qRound(h * gScale), format);
+    img.setDevicePixelRatio(gScale);
+    return img;
+}
+
+// The picture's rectangle in design pixels.
+QRect area(const QImage& img) {
+    return QRect(QPoint(0, 0), img.deviceIndependentSize().toSize());
+}
+
 QImage opaqueImage(int w, int h) {
-    QImage img(w, h, QImage::Format_RGB32);
+    QImage img = scaledImage(w, h, QImage::Format_RGB32);
     img.fill(kNavyBottom);
     return img;
 }
 
 QImage clearImage(int w, int h) {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img = scaledImage(w, h, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     return img;
 }
@@ -124,7 +140,7 @@ QImage clockWindow(int w) {
     const int h = 69;
     QImage img = opaqueImage(w, h);
     QPainter p(&img);
-    raisedPanel(p, img.rect());
+    raisedPanel(p, area(img));
 
     // Title band: a slightly raised sheen rather than a well, so it reads as the window's grip
     // when empty and still carries a caption when one is shown.
@@ -155,7 +171,7 @@ QImage clockWindow(int w) {
 QImage stripWindow() {
     QImage img = opaqueImage(271, 20);
     QPainter p(&img);
-    raisedPanel(p, img.rect());
+    raisedPanel(p, area(img));
     recess(p, QRect(QPoint(2, 2), QPoint(233, 17)));
     vGradient(p, QRect(QPoint(3, 3), QPoint(232, 8)), withAlpha(kInk, 0.05), withAlpha(kInk, 0));
     return img;
@@ -204,8 +220,8 @@ void halo(QPainter& p, int x0, int y0, const Mask& m, const QColor& c) {
 QImage keyFace(int w, int h) {
     QImage img = opaqueImage(w, h);
     QPainter p(&img);
-    vGradient(p, img.rect(), kKeyTop, kKeyBottom);
-    bevel(p, img.rect(), kBevelLight, kBevelDark);
+    vGradient(p, area(img), kKeyTop, kKeyBottom);
+    bevel(p, area(img), kBevelLight, kBevelDark);
     return img;
 }
 
@@ -340,7 +356,7 @@ QImage bellKey(bool lit) {
     QPainter p(&img);
     Inks inks;
     if (lit) {
-        p.setClipRect(img.rect().adjusted(1, 1, -1, -1));
+        p.setClipRect(area(img).adjusted(1, 1, -1, -1));
         halo(p, 3, 2, kBell, kAmber);
         p.setClipping(false);
         inks = {{'a', kAmber},
@@ -681,7 +697,7 @@ QImage pageInfo(int size) {
 QImage transport(bool play) {
     QImage img = opaqueImage(27, 16);
     QPainter p(&img);
-    vGradient(p, img.rect(), kNavyTop, kNavyBottom);
+    vGradient(p, area(img), kNavyTop, kNavyBottom);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xf6, 0xf8, 0xff));
@@ -717,17 +733,17 @@ QFont pickFont(const QString& family, int pixelSize, int weight) {
 QImage logo() {
     QImage img = opaqueImage(400, 220);
     QPainter p(&img);
-    raisedPanel(p, img.rect());
+    raisedPanel(p, area(img));
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.setClipRect(img.rect().adjusted(2, 2, -2, -2));
+    p.setClipRect(area(img).adjusted(2, 2, -2, -2));
 
     const QPointF centre(90, 100);
     // Light pooling behind the clock.
     QRadialGradient pool(centre, 150);
     pool.setColorAt(0, withAlpha(QColor(0x2a, 0x4a, 0x8e), 0.55));
     pool.setColorAt(1, withAlpha(QColor(0x2a, 0x4a, 0x8e), 0.0));
-    p.fillRect(img.rect(), pool);
+    p.fillRect(area(img), pool);
     // Ripples spreading from the clock.
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 4; ++i) {
@@ -808,6 +824,29 @@ QImage logo() {
     return img;
 }
 
+// The clock window's pictures, the play and stop symbols and the logo, at the current scale.
+void drawClockPictures(const QString& suffix) {
+    const auto put = [&suffix](const QImage& img, const char* name) { save(img, name + suffix); };
+    put(clockWindow(251), "DaiL");
+    put(clockWindow(191), "DaiS");
+    put(stripWindow(), "DaiSS");
+    put(keyWithGlyph(15, 13, 4, 4, kSmallWindow), "GS");
+    put(keyWithGlyph(15, 13, 2, 4, kStandardWindow), "GM");
+    put(keyWithGlyph(14, 13, 2, 5, kStripWindow), "GL");
+    put(keyWithGlyph(15, 13, 4, 2, kLockClosed), "IdoN");
+    put(keyWithGlyph(15, 13, 4, 1, kLockOpen), "IdoO");
+    put(bellKey(true), "A_On");
+    put(bellKey(false), "A_Off");
+    put(keyWithGlyph(15, 13, 3, 3, kBars), "Image1");
+    put(keyWithGlyph(14, 13, 3, 5, kDropTriangle), "Image7");
+    put(keyWithGlyph(15, 13, 2, 3, kTiles), "Image3");
+    put(keyWithGlyph(15, 13, 3, 2, kPower), "Image2");
+    put(keyWithGlyph(15, 13, 2, 1, kGear), "Image5");
+    put(transport(true), "Play");
+    put(transport(false), "Stop");
+    put(logo(), "Logo");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -823,22 +862,12 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    save(clockWindow(251), "DaiL");
-    save(clockWindow(191), "DaiS");
-    save(stripWindow(), "DaiSS");
-
-    save(keyWithGlyph(15, 13, 4, 4, kSmallWindow), "GS");
-    save(keyWithGlyph(15, 13, 2, 4, kStandardWindow), "GM");
-    save(keyWithGlyph(14, 13, 2, 5, kStripWindow), "GL");
-    save(keyWithGlyph(15, 13, 4, 2, kLockClosed), "IdoN");
-    save(keyWithGlyph(15, 13, 4, 1, kLockOpen), "IdoO");
-    save(bellKey(true), "A_On");
-    save(bellKey(false), "A_Off");
-    save(keyWithGlyph(15, 13, 3, 3, kBars), "Image1");
-    save(keyWithGlyph(14, 13, 3, 5, kDropTriangle), "Image7");
-    save(keyWithGlyph(15, 13, 2, 3, kTiles), "Image3");
-    save(keyWithGlyph(15, 13, 3, 2, kPower), "Image2");
-    save(keyWithGlyph(15, 13, 2, 1, kGear), "Image5");
+    for (const qreal scale : {1.0, 2.0}) {
+        gScale = scale;
+        const QString suffix = scale > 1 ? QStringLiteral("@2x") : QString();
+        drawClockPictures(suffix);
+    }
+    gScale = 1;
 
     const struct {
         const char* name;
@@ -852,10 +881,6 @@ int main(int argc, char** argv) {
         save(page.draw(16), page.name);
         save(page.draw(32), QString(page.name) + "@2x");
     }
-
-    save(transport(true), "Play");
-    save(transport(false), "Stop");
-    save(logo(), "Logo");
 
     std::printf("wrote %d pictures to %s\n", gWritten, qPrintable(gOutDir));
     return 0;

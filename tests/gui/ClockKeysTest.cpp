@@ -1,0 +1,79 @@
+#include "ClickableLabel.h"
+#include "Harness.h"
+#include "functionscreen/Page.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QProgressBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ClockWindow : Harness {
+    ClockWindow() {
+        setFile(QStringLiteral("St.kvi"), cp932Lines({QStringLiteral("0,0,1,\"off\",12,0,0,0,1")}));
+        start();
+    }
+    bool menuOpenedBy(const std::function<void()>& action) {
+        form1().pMenu->hide();
+        action();
+        const bool shown = form1().pMenu->isVisible();
+        form1().pMenu->hide();
+        return shown;
+    }
+};
+
+} // namespace
+
+TEST(ClockKeys, PictureButtonsTakeTheFocusAndSpaceOrReturnPressesThem) {
+    ClockWindow h;
+    Form1& f = h.form1();
+    for (ClickableLabel* button : {f.Image1, f.Ido, f.Image3, f.GLMS, f.Image2, f.Image5})
+        EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus) << button->objectName().toStdString();
+    EXPECT_EQ(f.Label10->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(f.Image4->focusPolicy(), Qt::NoFocus);
+
+    QTest::keyClick(f.Ido, Qt::Key_Space);
+    EXPECT_TRUE(f.Iti.is(1));
+    QTest::keyClick(f.Ido, Qt::Key_Return);
+    EXPECT_TRUE(f.Iti.is(0));
+    QTest::keyClick(f.GLMS, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(f.MemMni.is(0));
+    QTest::keyClick(f.Image5, Qt::Key_Space);
+    EXPECT_TRUE(h.form2Visible());
+    EXPECT_EQ(h.form2().frontPage(), h.form2().pageWidget(Form2::Page::Settings));
+    EXPECT_TRUE(h.menuOpenedBy([&] { QTest::keyClick(f.Image1, Qt::Key_Return); }));
+    QTest::keyClick(f.Image2, Qt::Key_Space);
+    EXPECT_EQ(h.ended, 1);
+}
+
+TEST(ClockKeys, TheMenuKeyShiftF10AndARightClickAnywhereOpenTheMenu) {
+    ClockWindow h;
+    Form1& f = h.form1();
+    EXPECT_TRUE(h.menuOpenedBy([&] { QTest::keyClick(f.Ido, Qt::Key_Menu); }));
+    EXPECT_TRUE(h.menuOpenedBy([&] { QTest::keyClick(f.GLMS, Qt::Key_F10, Qt::ShiftModifier); }));
+    EXPECT_TRUE(h.menuOpenedBy([&] { QTest::keyClick(&f, Qt::Key_Menu); }));
+    EXPECT_FALSE(h.menuOpenedBy([&] { QTest::keyClick(f.Ido, Qt::Key_F10); }));
+    const QList<QWidget*> targets = {f.Label17, f.Label2, f.Label10, f.PB, f.Image4, &f};
+    for (QWidget* target : targets) {
+        EXPECT_TRUE(h.menuOpenedBy([&] {
+            QContextMenuEvent click(QContextMenuEvent::Mouse, {2, 2},
+                                    target->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(target, &click);
+        })) << target->objectName().toStdString();
+    }
+    EXPECT_TRUE(f.testAttribute(Qt::WA_AlwaysShowToolTips));
+}
+
+// In the smaller size modes the controls beyond the window's edge are out of Tab's reach.
+TEST(ClockKeys, TabSkipsButtonsOutsideTheWindow) {
+    ClockWindow h;
+    Form1& f = h.form1();
+    EXPECT_EQ(f.Image7->focusPolicy(), Qt::NoFocus) << "beyond the standard window's edge";
+    QTest::mouseClick(f.GLMS, Qt::LeftButton);
+    QTest::mouseClick(f.GLMS, Qt::LeftButton);
+    ASSERT_TRUE(f.MemMni.is(2));
+    EXPECT_TRUE(f.Image7->focusPolicy() & Qt::TabFocus);
+    EXPECT_EQ(f.Ido->focusPolicy(), Qt::NoFocus);
+}

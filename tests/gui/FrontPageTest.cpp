@@ -1,0 +1,151 @@
+#include "Dialogs.h"
+#include "Harness.h"
+#include "functionscreen/AlarmPage.h"
+#include "functionscreen/Page.h"
+#include "functionscreen/SettingsPage.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int TabsAroundTheWindow = 40;
+
+struct Opened : Harness {
+    Opened() {
+        setFile(QStringLiteral("St.kvi"), cp932Lines({QStringLiteral("0,0,1,\"off\",12,0,0,0,1")}));
+        start();
+        form1().kvSet->trigger();
+        form2().activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form2()));
+    }
+    AlarmPage& alarms() { return *form2().Picture4; }
+    QByteArray st() const { return file(QStringLiteral("St.kvi")); }
+    void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void key(int key) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(key)); }
+    void clickRow(QListWidget* list, int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    }
+    QList<QWidget*> pages() {
+        QList<QWidget*> all;
+        for (auto page :
+             {Form2::Page::System, Form2::Page::Drives, Form2::Page::Wallpaper, Form2::Page::Alarm,
+              Form2::Page::Search, Form2::Page::Settings, Form2::Page::Product})
+            all << form2().pageWidget(page);
+        return all;
+    }
+};
+
+} // namespace
+
+TEST(FrontPage, OnlyThePageInFrontIsShownAndTabStaysOnWhatIsSeen) {
+    Opened h;
+    Form2& form2 = h.form2();
+    const QByteArray st = h.st();
+    for (QAbstractButton* button :
+         {form2.Command29, form2.Command30, form2.Command33, form2.Command31, form2.Command26,
+          form2.Command35, form2.Command36}) {
+        SCOPED_TRACE(button->text().toStdString());
+        h.click(button);
+        QWidget* front = form2.frontPage();
+        for (QWidget* page : h.pages())
+            EXPECT_EQ(page->isVisible(), page == front) << page->objectName().toStdString();
+        for (int i = 0; i < TabsAroundTheWindow; ++i) {
+            h.key(Qt::Key_Tab);
+            QWidget* focused = QApplication::focusWidget();
+            ASSERT_NE(focused, nullptr);
+            EXPECT_TRUE(focused->isVisible()) << focused->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(h.st(), st);
+}
+
+TEST(FrontPage, APageButtonMovesTheFocusIntoItsPage) {
+    Opened h;
+    Form2& form2 = h.form2();
+    h.click(form2.Command31);
+    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(h.alarms().List));
+    h.click(form2.Command35);
+    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(form2.Picture7->Check7));
+}
+
+// After システム, Tab and Space reached the settings page behind it: its check boxes rewrote
+// St.kvi and its 標準 button shrank the clock.
+TEST(FrontPage, SpaceOnWhatTabReachesChangesNothingBehindThePage) {
+    Opened h;
+    Form2& form2 = h.form2();
+    const QList<QWidget*> pageButtons = {form2.Command37, form2.Command29, form2.Command30,
+                                         form2.Command33, form2.Command31, form2.Command26,
+                                         form2.Command35, form2.Command36};
+    const QSize size = h.form1().size();
+    const QByteArray st = h.st();
+    h.click(form2.Command29);
+    for (int i = 0; i < TabsAroundTheWindow; ++i) {
+        h.key(Qt::Key_Tab);
+        if (!pageButtons.contains(QApplication::focusWidget()))
+            h.key(Qt::Key_Space);
+    }
+    EXPECT_EQ(h.form1().size(), size);
+    EXPECT_EQ(h.st(), st);
+}
+
+// Tabbing into a list with no row makes its first row current; that is no pick, so 設定なし
+// still clears the slot picked before.
+TEST(FrontPage, FocusOnAListIsNoPick) {
+    Opened h;
+    h.click(h.form2().Command31);
+    h.clickRow(h.alarms().List, 9);
+    EXPECT_EQ(h.form2().AlmNo, 9);
+    h.form2().close();
+    h.form1().Timer1_Timer();
+    h.form1().kvWav->trigger();
+    h.form2().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&h.form2()));
+    AlarmPage& page = h.alarms();
+    page.Com->item(0)->setText(QStringLiteral("/snd/zero.wav"));
+    page.Com->item(9)->setText(QStringLiteral("/snd/nine.wav"));
+    h.click(h.form2().Command31);
+    page.Com->setFocus(Qt::TabFocusReason);
+    page.List->setFocus(Qt::BacktabFocusReason);
+    EXPECT_EQ(h.form2().AlmNo, 9);
+    h.click(page.Command11);
+    EXPECT_EQ(page.Com->item(0)->text(), QStringLiteral("/snd/zero.wav"));
+    EXPECT_EQ(page.Com->item(9)->text(), QStringLiteral("設定なし"));
+}
+
+// A click or Return on the row already current picks it again, so the other list follows.
+TEST(FrontPage, PickingTheCurrentRowAgainSelectsItInTheOtherList) {
+    Opened h;
+    AlarmPage& page = h.alarms();
+    h.click(h.form2().Command31);
+    QTemporaryDir folder;
+    const QString kvt = folder.filePath(QStringLiteral("alarmset.kvt"));
+    QFile file(kvt);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(cp932Lines({QStringLiteral("\"/snd/a.wav\""), QStringLiteral("\"/snd/b.wav\""),
+                           QStringLiteral("\"/snd/c.wav\"")}));
+    file.close();
+
+    h.clickRow(page.List, 2);
+    dialogs::script::push(kvt);
+    h.click(page.Command7);
+    ASSERT_EQ(page.Com->currentRow(), -1);
+    h.clickRow(page.List, 2);
+    EXPECT_EQ(page.Com->currentRow(), 2);
+    h.click(page.Command10);
+    EXPECT_EQ(h.platform.calls.constLast(), QStringLiteral("playSound(/snd/c.wav)"));
+
+    dialogs::script::push(kvt);
+    h.click(page.Command7);
+    page.List->setFocus();
+    QTest::keyClick(page.List, Qt::Key_Return);
+    EXPECT_EQ(page.Com->currentRow(), 2);
+    EXPECT_EQ(h.form2().AlmNo, 2);
+}
