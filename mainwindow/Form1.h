@@ -11,6 +11,7 @@
 
 class Context;
 class Form6;
+class Launcher;
 class ClickableLabel;
 class QLabel;
 class QMenu;
@@ -65,6 +66,7 @@ public:
     QPixmap IdoN, IdoO, A_On, A_Off, DaiS, DaiL, DaiSS, GS, GM, GL;
 
     Form6* form6() const { return form6_; }
+    Launcher& launcher() const { return *launcher_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -98,6 +100,7 @@ private:
     Context& context_;
     Form2* form2_;
     Form6* form6_;
+    Launcher* launcher_;
     QPixmap background_;
     mutable ClockTexts clockTexts_;
     MeterTexts meterTexts_;

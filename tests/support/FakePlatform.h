@@ -15,6 +15,7 @@ public:
     QList<QRect> screens{{0, 0, 1280, 1024}};
     bool firstInstance = true;
     bool systemMoveAccepted = false;
+    bool programStarts = true;
 
     MemoryStatus memoryStatus() override { return memory; }
     QString computerName() override { return QStringLiteral("desk"); }
@@ -53,7 +54,7 @@ public:
     bool claimSingleInstance(const QString&) override { return firstInstance; }
     bool startProgram(const QString& path) override {
         calls << QStringLiteral("startProgram(%1)").arg(path);
-        return true;
+        return programStarts;
     }
 
     // The calls that begin with prefix.
