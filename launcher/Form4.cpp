@@ -17,6 +17,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -32,6 +33,8 @@ const QString RenameCaption = QStringLiteral("フォルダーの名前を変更"
 const QString NotFoundMessage = QStringLiteral("リンク先のファイルが見つかりません。");
 // What a screen reader calls a launch button whose slot has no program.
 const QString EmptySlotName = QStringLiteral("未設定のショートカット");
+const QString StripName = QStringLiteral("フォルダ");
+const QString SeparatorName = QStringLiteral("区切り線");
 const QStringList DesignFolders = {QStringLiteral("フォルダ１"), QStringLiteral("フォルダ２"),
                                    QStringLiteral("フォルダ３"), QStringLiteral("フォルダ４"),
                                    QStringLiteral("フォルダ５")};
@@ -93,6 +96,7 @@ QFrame* separator(const QLine& line, QWidget* page) {
     const bool horizontal = line.dy() == 0;
     frame->setFrameShape(horizontal ? QFrame::HLine : QFrame::VLine);
     frame->setFrameShadow(QFrame::Plain);
+    frame->setAccessibleName(SeparatorName);
     const QPoint from(twips::px(line.x1()), twips::px(line.y1()));
     const QPoint to(twips::px(line.x2()), twips::px(line.y2()));
     frame->setGeometry(horizontal ? QRect(from, QSize(to.x() - from.x(), 1))
@@ -113,6 +117,7 @@ Form4::Form4(Context& context, QWidget* editorOwner)
     setFont(QFont(Face, FacePoints));
     setFixedSize(twips::size(ClientWidth, ClientHeight));
     TabSa = named(new QTabWidget(this), QStringLiteral("TabSa"));
+    TabSa->setAccessibleName(StripName);
     // Five folder names share the strip's width, as the design has them, without scrolling.
     TabSa->setUsesScrollButtons(false);
     auto* narrowTabs = new NarrowTabs;
@@ -121,6 +126,8 @@ Form4::Form4(Context& context, QWidget* editorOwner)
     TabSa->tabBar()->installEventFilter(this);
     for (int page = 0; page < FolderCount; ++page)
         createPage(page);
+    if (auto* stack = TabSa->findChild<QStackedWidget*>())
+        stack->setAccessibleName(StripName);
     connect(TabSa, &QTabWidget::currentChanged, this, &Form4::TabSa_Click);
     pMenu1 = named(new QMenu(this), QStringLiteral("pMenu1"));
     FolNameX = named(pMenu1->addAction(RenameCaption), QStringLiteral("FolNameX"));
@@ -134,7 +141,8 @@ Form4::~Form4() {
 void Form4::createPage(int page) {
     auto* frame = named(new QFrame, indexed("Picture1", page));
     Picture1[page] = frame;
-    TabSa->addTab(frame, DesignFolders[page]);
+    TabSa->addTab(frame, QString());
+    setFolderName(page + 1, DesignFolders[page]);
     for (const QLine& line : Separators)
         separator(line, frame);
     for (int position = 0; position < SlotsPerFolder; ++position)
@@ -171,13 +179,18 @@ void Form4::load() {
     context_.holdNotices();
     const QStringList folders = context_.load<QStringList>(datafile::Folders, parseFolders);
     for (int k = 0; k < FolderCount; ++k)
-        TabSa->setTabText(k, folders[k]);
+        setFolderName(k + 1, folders[k]);
     const QList<Slot> entries = context_.load<QList<Slot>>(datafile::Shortcuts, parseSlots);
     for (int i = 0; i < SlotCount; ++i)
         setSlot(i, entries[i].path, entries[i].name);
     context_.releaseNotices();
     TabSa->setCurrentIndex(0);
     TabSa_Click();
+}
+
+void Form4::setFolderName(int folder, const QString& name) {
+    TabSa->setTabText(folder - 1, name);
+    Picture1[folder - 1]->setAccessibleName(name);
 }
 
 QString Form4::slotPath(int slot) const {

@@ -33,6 +33,8 @@ const QString ConfirmCaption = QStringLiteral("確　定");
 const QString CancelCaption = QStringLiteral("取消 ／ 閉じる");
 const QString FolderPrompt = QStringLiteral("フォルダの名前を入力してください。");
 const QString PreviewName = QStringLiteral("アイコン");
+const QString ShortcutPanelName = QStringLiteral("ショートカットの設定");
+const QString FolderPanelName = QStringLiteral("フォルダ名の設定");
 
 const QString BrowseTitle = QStringLiteral("実行ファイルの選択");
 // Linux programs carry no ending, so the first entry shows every file; the classic one stays.
@@ -60,6 +62,9 @@ const QRect FolderCancelPlace(4440, 1560, 1455, 375);
 
 template <typename T> T* placed(T* widget, const char* name, const QRect& design) {
     widget->setObjectName(QString::fromLatin1(name));
+    // Enter in a text box must not press a button that happens to come first.
+    if (auto* button = qobject_cast<QPushButton*>(widget))
+        button->setAutoDefault(false);
     widget->setGeometry(twips::rect(design.x(), design.y(), design.width(), design.height()));
     return widget;
 }
@@ -95,6 +100,7 @@ Form5::Form5(Form4& launcher, QWidget* owner)
 
 void Form5::createShortcutPanel() {
     P1 = placed(new QFrame(this), "P1", QRect(QPoint(), PanelSize));
+    P1->setAccessibleName(ShortcutPanelName);
     Picture1 = placed(new QLabel(P1), "Picture1", PreviewPlace);
     Picture1->setAccessibleName(PreviewName);
     Picture1->setToolTip(PreviewName);
@@ -117,6 +123,7 @@ void Form5::createShortcutPanel() {
 
 void Form5::createFolderPanel() {
     P2 = placed(new QFrame(this), "P2", QRect(QPoint(), PanelSize));
+    P2->setAccessibleName(FolderPanelName);
     Label1 = placed(new QLabel(FolderPrompt, P2), "Label1", FolderPromptPlace);
     setPoints(Label1, LargerPoints);
     Text2 = placed(new QLineEdit(P2), "Text2", FolderNamePlace);
@@ -215,7 +222,7 @@ void Form5::Command6_Click() {
         dialogs::message(this, problem, dialogs::Style::OkExclamation);
         return;
     }
-    tabs->setTabText(TabNo - 1, Text2->text());
+    launcher_.setFolderName(TabNo, Text2->text());
     launcher_.saveFolders();
     leave();
 }

@@ -211,6 +211,9 @@ TEST(Launcher, TheEditorShowsItsCaptionsAndRefusesWhatIsNoProgram) {
     EXPECT_EQ(e.Label2->text(), QStringLiteral("実行ファイル(exe)を選択してください。"));
     EXPECT_EQ(e.Text1->text(), NewShortcut);
     EXPECT_EQ(e.Label3[0]->buddy(), e.Text1);
+    // Enter in the name box presses no button: an unexpected dialog would fail the test.
+    QTest::keyClick(e.Text1, Qt::Key_Return);
+    EXPECT_TRUE(script::shown().isEmpty());
 
     script::push(Answer::Ok);
     QTest::mouseClick(e.Command2, Qt::LeftButton);
@@ -310,6 +313,7 @@ TEST(Launcher, ARightClickOnAnyTabRenamesTheSelectedOne) {
     e.Text2->setText(QStringLiteral("  "));
     QTest::mouseClick(e.Command6, Qt::LeftButton);
     EXPECT_EQ(f.TabSa->tabText(2), QStringLiteral("  "));
+    EXPECT_EQ(f.Picture1[2]->accessibleName(), QStringLiteral("  "));
     EXPECT_EQ(
         o.h.file(Folders),
         cp932Lines({QStringLiteral("\"仕事\""), QStringLiteral("\"遊び, 趣味\""),
