@@ -26,8 +26,6 @@ namespace {
 using namespace launcherfile;
 
 const QString Caption = QStringLiteral("簡易ランチャー");
-const QString Face = QStringLiteral("ＭＳ ゴシック");
-constexpr int FacePoints = 9;
 const QString SettingsCaption = QStringLiteral("設定");
 const QString RenameCaption = QStringLiteral("フォルダーの名前を変更");
 const QString NotFoundMessage = QStringLiteral("リンク先のファイルが見つかりません。");
@@ -114,7 +112,7 @@ Form4::Form4(Context& context, QWidget* editorOwner)
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Caption);
-    setFont(QFont(Face, FacePoints));
+    setFont(QFont(launcherface::Face, launcherface::Points));
     setFixedSize(twips::size(ClientWidth, ClientHeight));
     TabSa = named(new QTabWidget(this), QStringLiteral("TabSa"));
     TabSa->setAccessibleName(StripName);
@@ -272,14 +270,17 @@ void Form4::Command1_Click(int index) {
     const QString path = slotPath(index);
     if (path.isEmpty())
         return;
+    // Closing schedules this window's deletion: what the failure needs is taken first.
+    const std::function<void()> again = showAgain;
+    Platform& platform = context_.platform;
     if (editor_)
         editor_->close();
     close();
-    if (context_.platform.startProgram(path))
+    if (platform.startProgram(path))
         return;
     dialogs::message(nullptr, NotFoundMessage);
-    if (showAgain)
-        showAgain();
+    if (again)
+        again();
 }
 
 void Form4::closeEvent(QCloseEvent* event) {

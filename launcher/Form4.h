@@ -16,6 +16,12 @@ class QMenu;
 class QPushButton;
 class QTabWidget;
 
+// The face of the launcher and its editor.
+namespace launcherface {
+inline const QString Face = QStringLiteral("ＭＳ ゴシック");
+inline constexpr int Points = 9;
+} // namespace launcherface
+
 // "簡易ランチャー": five folders of six shortcut buttons. It owns the launcher's state while
 // it is loaded; every load reads both files again.
 class Form4 : public QWidget {

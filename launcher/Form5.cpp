@@ -18,8 +18,6 @@
 namespace {
 
 const QString Caption = QStringLiteral("モルベーン");
-const QString Face = QStringLiteral("ＭＳ ゴシック");
-constexpr double FacePoints = 9;
 constexpr double LargerPoints = 9.75;
 constexpr double NamePoints = 14.25;
 
@@ -92,7 +90,7 @@ Form5::Form5(Form4& launcher, QWidget* owner)
     , launcher_(launcher) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(Caption);
-    setFont(QFont(Face, FacePoints));
+    setFont(QFont(launcherface::Face, launcherface::Points));
     setFixedSize(twips::size(PanelSize.width(), PanelSize.height()));
     createShortcutPanel();
     createFolderPanel();
