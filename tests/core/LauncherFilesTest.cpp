@@ -69,8 +69,9 @@ TEST(LauncherFiles, ChangingOneSlotKeepsTheOther29RecordsByteForByte) {
     const QList<QByteArray> after = written(entries).split('\n');
     ASSERT_EQ(before.size(), after.size());
     for (int n = 0; n < SlotCount; ++n) {
-        if (n != 13)
+        if (n != 13) {
             EXPECT_EQ(before[n], after[n]) << n;
+        }
     }
     EXPECT_NE(before[13], after[13]);
 }

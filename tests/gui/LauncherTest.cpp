@@ -252,8 +252,9 @@ TEST(Launcher, ConfirmRewritesAllSlotsAndOnlyTheEditedRecordChanges) {
     const QList<QByteArray> after = o.h.file(Shortcuts).split('\n');
     ASSERT_EQ(after.size(), before.size());
     for (int n = 0; n < 30; ++n) {
-        if (n != 7)
+        if (n != 7) {
             EXPECT_EQ(after[n], before[n]) << n;
+        }
     }
     EXPECT_EQ(after[7] + '\n', cp932Lines({QStringLiteral("\"C:\\TOOLS\\APP.EXE\",\"道具, 一\"")}));
 
