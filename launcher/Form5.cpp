@@ -150,6 +150,9 @@ void Form5::bringToFront(QFrame* panel) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     show();
+    // Keys go to the editor, not to the disabled launcher under it.
+    raise();
+    activateWindow();
     (panel == P1 ? static_cast<QWidget*>(Text1) : Text2)->setFocus();
 }
 

@@ -14,6 +14,8 @@ const QString LauncherTitle = QStringLiteral("^簡易ランチャー$");
 // The launcher picture on the clock window, and the first slot's button in the launcher.
 const QPoint LauncherPicture(160, 41);
 const QPoint FirstSlotButton(32, 57);
+const QPoint FirstSettingsButton(83, 64);
+const QString EditorTitle = QStringLiteral("^モルベーン$");
 
 void clickAt(const VirtualDisplay& display, QPoint point) {
     xdotool(display, {QStringLiteral("mousemove"), QString::number(point.x()),
@@ -46,7 +48,7 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs = 10000) {
 
 } // namespace
 
-TEST(LauncherE2E, ClickingASlotRunsItsScriptAndClosesTheLauncher) {
+TEST(LauncherE2E, EscapeLeavesTheEditorAndASlotThenRunsItsScriptAndClosesTheLauncher) {
     VirtualDisplay display;
     ASSERT_TRUE(display.ok());
     Installation install;
@@ -73,6 +75,20 @@ TEST(LauncherE2E, ClickingASlotRunsItsScriptAndClosesTheLauncher) {
         if (place.width() > launcher.width())
             launcher = place;
     }
+    // Escape leaves the editor, and the launcher takes clicks again.
+    clickAt(display, launcher.topLeft() + FirstSettingsButton);
+    const QStringList editors = waitForWindows(display, EditorTitle, 20000, program->processId());
+    ASSERT_FALSE(editors.isEmpty());
+    // The editor takes the keyboard once the window system has shown it.
+    QString editor;
+    ASSERT_TRUE(waitUntil([&] {
+        editor = xdotool(display, {QStringLiteral("getwindowfocus")}).trimmed();
+        return editors.contains(editor);
+    }));
+    xdotool(display, {QStringLiteral("key"), QStringLiteral("Escape")});
+    ASSERT_TRUE(waitUntil([&] {
+        return !waitForWindows(display, EditorTitle, 100, program->processId()).contains(editor);
+    }));
     clickAt(display, launcher.topLeft() + FirstSlotButton);
 
     ASSERT_TRUE(waitUntil([&] { return QFile::exists(mark); }));
