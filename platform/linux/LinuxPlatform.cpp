@@ -29,7 +29,7 @@ namespace {
 constexpr int IconPixels = 32;
 const QString BaseIconTheme = QStringLiteral("hicolor");
 const QString InstalledIconTheme = QStringLiteral("Adwaita"); // adwaita-icon-theme
-constexpr int NotFound = 2; // the registry's "file not found"
+constexpr int NotFound = 2;                                   // the registry's "file not found"
 constexpr int MeminfoBufferSize = 4096;
 const QString SoundModule = QStringLiteral("morvane_sound");
 const QString OsReleasePath = QStringLiteral("/etc/os-release");
