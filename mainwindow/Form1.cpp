@@ -15,6 +15,7 @@
 #include "functionscreen/Form2.h"
 #include "functionscreen/SettingsPage.h"
 #include "launcher/Form6.h"
+#include "launcher/Launcher.h"
 #include "platform/Platform.h"
 
 #include <QCheckBox>
@@ -39,7 +40,9 @@ Form1::Form1(Context& context, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint)
     , context_(context)
     , form2_(new Form2(context, *this))
-    , form6_(new Form6(this)) {
+    , form6_(new Form6(this))
+    , launcher_(new Launcher(context, this)) {
+    form6_->showLauncher = [this] { launcher_->show(); };
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(appinfo::Title);
     setAttribute(Qt::WA_QuitOnClose);

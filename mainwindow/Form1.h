@@ -12,6 +12,7 @@
 
 class Context;
 class Form6;
+class Launcher;
 class ClickableLabel;
 class QLabel;
 class QMenu;
@@ -68,6 +69,7 @@ public:
     QPixmap IdoN, IdoO, A_On, A_Off, DaiS, DaiL, DaiSS, GS, GM, GL;
 
     Form6* form6() const { return form6_; }
+    Launcher& launcher() const { return *launcher_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -109,6 +111,7 @@ private:
     Context& context_;
     Form2* form2_;
     Form6* form6_;
+    Launcher* launcher_;
     QPixmap background_;
     mutable ClockTexts clockTexts_;
     MeterTexts meterTexts_;

@@ -1,5 +1,6 @@
 #include "LinuxPlatform.h"
 
+#include "DesktopEntry.h"
 #include "SoundOutput.h"
 
 #include <QCryptographicHash>
@@ -8,7 +9,9 @@
 #include <QFile>
 #include <QFileIconProvider>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLibrary>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QScreen>
 #include <QStorageInfo>
@@ -23,7 +26,9 @@
 namespace {
 
 constexpr int IconPixels = 32;
-constexpr int NotFound = 2; // the registry's "file not found"
+const QString BaseIconTheme = QStringLiteral("hicolor");
+const QString InstalledIconTheme = QStringLiteral("Adwaita"); // adwaita-icon-theme
+constexpr int NotFound = 2;                                   // the registry's "file not found"
 constexpr int MeminfoBufferSize = 4096;
 const QString SoundModule = QStringLiteral("morvane_sound");
 const QString OsReleasePath = QStringLiteral("/etc/os-release");
@@ -174,8 +179,36 @@ bool LinuxPlatform::openWebPage(const QUrl& url) {
     return QDesktopServices::openUrl(url);
 }
 
+namespace {
+
+// The icon of the file's type from the theme, as a file manager shows it; the style's own
+// file icon where the theme has none.
+QIcon typeIcon(const QFileInfo& file) {
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(file);
+    QIcon icon = QIcon::fromTheme(type.iconName());
+    if (icon.isNull())
+        icon = QIcon::fromTheme(type.genericIconName());
+    return icon.isNull() ? QFileIconProvider().icon(file) : icon;
+}
+
+} // namespace
+
 QPixmap LinuxPlatform::fileIcon(const QString& path) {
-    return QFileIconProvider().icon(QFileInfo(path)).pixmap(IconPixels, IconPixels);
+    const QFileInfo file(path);
+    if (path.isEmpty() || !file.exists())
+        return {};
+    // A bare X session names no theme but the base one, which has no file icons.
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == BaseIconTheme)
+        QIcon::setThemeName(InstalledIconTheme);
+    QIcon icon;
+    if (desktopentry::isDesktopEntry(path)) {
+        const QString name = desktopentry::iconName(path);
+        icon = QFileInfo(name).isAbsolute() ? QIcon(name) : QIcon::fromTheme(name);
+    }
+    if (icon.isNull())
+        icon = typeIcon(file);
+    // Drawn for the screen's pixel ratio, so the icon stays sharp when the desktop is scaled.
+    return icon.pixmap(QSize(IconPixels, IconPixels), qApp->devicePixelRatio());
 }
 
 SoundOutput* LinuxPlatform::sound() {
@@ -223,5 +256,7 @@ bool LinuxPlatform::claimSingleInstance(const QString& dataFolder) {
 }
 
 bool LinuxPlatform::startProgram(const QString& path) {
+    if (desktopentry::isDesktopEntry(path))
+        return desktopentry::launch(path);
     return QProcess::startDetached(path, {});
 }

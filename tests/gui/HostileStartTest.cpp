@@ -5,7 +5,7 @@
 #include "ScratchMount.h"
 #include "functionscreen/AlarmPage.h"
 #include "functionscreen/SettingsPage.h"
-#include "platform/linux/LinuxPlatform.h"
+#include "platform/Platform.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -166,11 +166,11 @@ TEST(SingleInstance, TheLockFollowsTheDataFolderThroughALink) {
     QDir().mkpath(install.filePath(QStringLiteral("real/Data")));
     ASSERT_TRUE(hostile::makeLink(install.filePath(QStringLiteral("real")),
                                   install.filePath(QStringLiteral("linked"))));
-    LinuxPlatform first;
-    LinuxPlatform second;
-    LinuxPlatform elsewhere;
-    EXPECT_TRUE(first.claimSingleInstance(install.filePath(QStringLiteral("real/Data"))));
-    EXPECT_FALSE(second.claimSingleInstance(install.filePath(QStringLiteral("linked/Data"))));
-    EXPECT_FALSE(second.claimSingleInstance(install.filePath(QStringLiteral("real/./Data"))));
-    EXPECT_TRUE(elsewhere.claimSingleInstance(install.filePath(QStringLiteral("other/Data"))));
+    const auto first = createPlatform();
+    const auto second = createPlatform();
+    const auto elsewhere = createPlatform();
+    EXPECT_TRUE(first->claimSingleInstance(install.filePath(QStringLiteral("real/Data"))));
+    EXPECT_FALSE(second->claimSingleInstance(install.filePath(QStringLiteral("linked/Data"))));
+    EXPECT_FALSE(second->claimSingleInstance(install.filePath(QStringLiteral("real/./Data"))));
+    EXPECT_TRUE(elsewhere->claimSingleInstance(install.filePath(QStringLiteral("other/Data"))));
 }

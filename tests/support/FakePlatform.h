@@ -17,6 +17,7 @@ public:
     bool firstInstance = true;
     bool systemMoveAccepted = false;
     bool sessionEndAccepted = true;
+    bool programStarts = true;
 
     MemoryStatus memoryStatus() override { return memory; }
     QString computerName() override { return QStringLiteral("desk"); }
@@ -63,7 +64,7 @@ public:
     bool claimSingleInstance(const QString&) override { return firstInstance; }
     bool startProgram(const QString& path) override {
         calls << QStringLiteral("startProgram(%1)").arg(path);
-        return true;
+        return programStarts;
     }
 
     // The calls that begin with prefix.

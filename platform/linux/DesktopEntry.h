@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Desktop entries (*.desktop) as the desktop itself reads them, through GIO.
+namespace desktopentry {
+
+bool isDesktopEntry(const QString& path);
+// Starts the entry as its Exec, Terminal and Path keys say; false when GIO cannot read or
+// start it.
+bool launch(const QString& path);
+// The entry's Icon: a theme name or a file path; empty when it has none or cannot be read.
+QString iconName(const QString& path);
+
+} // namespace desktopentry
