@@ -16,7 +16,8 @@ namespace {
 
 const QString SupportFile = QStringLiteral("support.html");
 constexpr qreal NamePoints = 14.25;
-const QString Credits = QStringLiteral("モルベーン開発チーム\n© 2001-2026 モルベーン開発チーム");
+const QString Credits =
+    QStringLiteral("モルベーン開発チーム\nCopyright © 2001-2026 All rights reserved.");
 const QString SupportText =
     QStringLiteral("バグ報告される場合は必ず製品名とバージョンをお知らせください。また、サポート"
                    "センターにも、ある程度の解決法が掲載されていますので、ぜひご一読ください。");

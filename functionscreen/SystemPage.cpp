@@ -91,6 +91,8 @@ void SystemPage::createPowerButtons() {
 
 void SystemPage::showValue(QLabel* heading, QLabel* value, const QString& text) {
     value->setText(text);
+    // A long release name runs past the label: the tooltip has all of it.
+    value->setToolTip(text);
     value->setAccessibleName(text.isEmpty() ? heading->text() : heading->text() + u' ' + text);
 }
 
