@@ -108,7 +108,7 @@ void SystemPage::fill() {
 
 void SystemPage::Command6_Click(int index) {
     const PowerButton& spec = PowerButtons[index];
-    const QString text = QString::fromUtf8(spec.question) + QStringLiteral("\r\n") + SaveWorkFirst;
+    const QString text = QString::fromUtf8(spec.question) + u'\n' + SaveWorkFirst;
     if (dialogs::message(this, text, dialogs::Style::OkCancelStop, QString::fromUtf8(spec.title)) !=
         dialogs::Answer::Ok)
         return;

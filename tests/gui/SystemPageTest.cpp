@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString Tail = QStringLiteral("\r\n作業中のものは保存して終了しておく必要があります。");
+const QString Tail = QStringLiteral("\n作業中のものは保存して終了しておく必要があります。");
 
 struct Box {
     const char* title;
