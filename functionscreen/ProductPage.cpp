@@ -1,7 +1,134 @@
 #include "ProductPage.h"
 
+#include "Context.h"
+#include "Form2.h"
+#include "Pictures.h"
+#include "Twips.h"
+#include "platform/Platform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+const QString SupportFile = QStringLiteral("support.html");
+constexpr qreal NamePoints = 14.25;
+const QString Credits =
+    QStringLiteral("モルベーン開発チーム\nCopyright © 2001-2026 All rights reserved.");
+const QString SupportText =
+    QStringLiteral("バグ報告される場合は必ず製品名とバージョンをお知らせください。また、サポート"
+                   "センターにも、ある程度の解決法が掲載されていますので、ぜひご一読ください。");
+constexpr int IconSize = 480;
+constexpr int LogoWidth = 1800;
+constexpr int LogoHeight = 990;
+
+QLabel* text(QWidget* panel, const QString& caption, const char* name, const QRect& geometry) {
+    return Page::place(new QLabel(caption, panel), name, geometry);
+}
+
+// A picture at the label's size, drawn from the twin that matches the screen.
+QLabel* picture(QWidget* panel, const QString& pictureName, const QString& name,
+                const char* objectName, const QRect& geometry) {
+    QLabel* label = Page::place(new QLabel(panel), objectName, geometry);
+    const qreal ratio = label->devicePixelRatioF();
+    QPixmap pixmap =
+        pictures::loadFor(pictureName, ratio)
+            .scaled(geometry.size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    pixmap.setDevicePixelRatio(ratio);
+    label->setPixmap(pixmap);
+    label->setAccessibleName(name);
+    label->setToolTip(name);
+    return label;
+}
+
+} // namespace
+
 ProductPage::ProductPage(Form2& form2, QWidget* parent)
     : Page(QStringLiteral("Picture8"), Page::TopTwips, parent)
-    , form2_(form2) {}
+    , form2_(form2) {
+    createProductPanel();
+    createSupportPanel();
+    connect(Command24, &QPushButton::clicked, this, &ProductPage::Command24_Click);
+    connect(Command25, &QPushButton::clicked, this, &ProductPage::Command25_Click);
+    connect(Command13, &QPushButton::clicked, this, &ProductPage::Command13_Click);
+    // Each opening of the function screen makes the page anew, support panel in front.
+    bringPanelToFront(Picture10);
+}
+
+void ProductPage::createProductPanel() {
+    using twips::rect;
+    Picture9 = place(new QFrame(this), "Picture9", rect(480, 240, 5535, 3495));
+    Picture9->setFrameShape(QFrame::Panel);
+    Picture9->setAccessibleName(QStringLiteral("製品情報"));
+    text(Picture9, QStringLiteral("製品名"), "ProductHeading", rect(240, 240, 1200, 255));
+    picture(Picture9, QStringLiteral("ProgramIcon"), QStringLiteral("モルベーンのアイコン"),
+            "ProgramIcon", rect(240, 600, IconSize, IconSize));
+    Label25 = text(Picture9, QStringLiteral("モルベーン3.1"), "Label25", rect(840, 600, 2640, 375));
+    QFont nameFont = Label25->font();
+    nameFont.setPointSizeF(NamePoints);
+    nameFont.setBold(true);
+    Label25->setFont(nameFont);
+    Label30 =
+        text(Picture9, QStringLiteral("Version 3.120"), "Label30", rect(840, 1020, 2400, 255));
+    picture(Picture9, QStringLiteral("Logo"), QStringLiteral("モルベーンのロゴ"), "ProductLogo",
+            rect(3480, 240, LogoWidth, LogoHeight));
+    text(Picture9, QStringLiteral("製作・著作"), "MakerHeading", rect(240, 1560, 1500, 255));
+    text(Picture9, Credits, "MakerCredits", rect(480, 1860, 4800, 600));
+    Command24 = place(new QPushButton(QStringLiteral("サポート情報"), Picture9), "Command24",
+                      rect(3360, 3000, 1695, 375));
+}
+
+void ProductPage::createSupportPanel() {
+    using twips::rect;
+    Picture10 = place(new QFrame(this), "Picture10", rect(480, 360, 5415, 3375));
+    Picture10->setFrameShape(QFrame::Panel);
+    Picture10->setAutoFillBackground(true);
+    Picture10->setAccessibleName(QStringLiteral("サポート情報"));
+    Label31 = text(Picture10, QStringLiteral("サポート情報"), "Label31", rect(240, 240, 2400, 255));
+    Label45 = text(Picture10, QStringLiteral("バグ報告やご意見ご感想は下記までお願いします。"),
+                   "Label45", rect(240, 600, 4935, 255));
+    Label49 =
+        text(Picture10, QStringLiteral("ホームページ"), "Label49", rect(240, 1260, 1320, 255));
+    const QString address = supportPage().toString();
+    Command13 = place(new QPushButton(Picture10), "Command13", rect(1680, 1200, 3255, 375));
+    // A long folder would not fit: the button shows its end, the tooltip all of it.
+    Command13->setText(
+        Command13->fontMetrics().elidedText(address, Qt::ElideMiddle, Command13->width() - 12));
+    Command13->setToolTip(address);
+    Command13->setAccessibleName(address);
+    Label49->setBuddy(Command13);
+    Label73 = text(Picture10, SupportText, "Label73", rect(240, 1800, 4935, 900));
+    Label73->setWordWrap(true);
+    Command25 = place(new QPushButton(QStringLiteral("製品情報"), Picture10), "Command25",
+                      rect(3360, 2880, 1695, 375));
+}
 
 void ProductPage::fill() {}
+
+QUrl ProductPage::supportPage() {
+    return QUrl::fromLocalFile(QDir(QCoreApplication::applicationDirPath()).filePath(SupportFile));
+}
+
+void ProductPage::bringPanelToFront(QFrame* panel) {
+    panel->raise();
+    Picture9->setVisible(panel == Picture9);
+    Picture10->setVisible(panel == Picture10);
+}
+
+void ProductPage::Command24_Click() {
+    bringPanelToFront(Picture10);
+    Command25->setFocus();
+}
+
+void ProductPage::Command25_Click() {
+    bringPanelToFront(Picture9);
+    Command24->setFocus();
+}
+
+void ProductPage::Command13_Click() {
+    // Where no browser starts, nothing is shown.
+    form2_.context().platform.openWebPage(supportPage());
+}

@@ -3,8 +3,12 @@
 #include "Page.h"
 
 class Form2;
+class QLabel;
+class QPushButton;
+class QUrl;
 
-// The product information page.
+// The product page: the product panel and, in front of it at every opening, the support
+// panel with the way to the support page.
 class ProductPage : public Page {
     Q_OBJECT
 public:
@@ -12,6 +16,22 @@ public:
 
     void fill();
 
+    // The support page delivered beside the program.
+    static QUrl supportPage();
+
+    void Command24_Click();
+    void Command25_Click();
+    void Command13_Click();
+
+    QFrame *Picture9, *Picture10;
+    QLabel *Label25, *Label30, *Label31, *Label45, *Label49, *Label73;
+    QPushButton *Command24, *Command25, *Command13;
+
 private:
+    void createProductPanel();
+    void createSupportPanel();
+    // The panel seen; the other is hidden, so neither Tab nor a screen reader reaches it.
+    void bringPanelToFront(QFrame* panel);
+
     Form2& form2_;
 };

@@ -5,7 +5,7 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev
     qt6-translations-l10n fonts-ipafont-gothic libpulse0 libglib2.0-dev adwaita-icon-theme)
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xdotool x11-utils imagemagick faketime
     pulseaudio pulseaudio-utils sox procps util-linux python3 desktop-file-utils fonts-dejavu-core
-    python3-pyatspi at-spi2-core dbus-x11)
+    python3-pyatspi at-spi2-core dbus-x11 dbus python3-dbusmock)
 
 ensure_packages() {
     local missing=()

@@ -1,7 +1,9 @@
 #include "LinuxPlatform.h"
 
 #include "DesktopEntry.h"
+#include "Logind.h"
 #include "SoundOutput.h"
+#include "SystemFigures.h"
 
 #include <QCryptographicHash>
 #include <QDesktopServices>
@@ -31,7 +33,9 @@ const QString InstalledIconTheme = QStringLiteral("Adwaita"); // adwaita-icon-th
 constexpr int NotFound = 2;                                   // the registry's "file not found"
 constexpr int MeminfoBufferSize = 4096;
 const QString SoundModule = QStringLiteral("morvane_sound");
-const QString OsReleasePath = QStringLiteral("/etc/os-release");
+const QString OsReleasePaths[] = {QStringLiteral("/etc/os-release"),
+                                  QStringLiteral("/usr/lib/os-release")};
+constexpr qint64 OsReleaseMaxBytes = 65536;
 
 // A /proc/meminfo line such as "MemTotal:  16314060 kB", in bytes.
 quint64 meminfoBytes(QByteArrayView meminfo, QByteArrayView key) {
@@ -100,16 +104,17 @@ OsVersion LinuxPlatform::osVersion() {
     OsVersion version;
     utsname names{};
     if (uname(&names) == 0) {
-        const QStringList numbers = QString::fromLatin1(names.release).split(u'.');
-        version.major = numbers.value(0).toInt();
-        version.minor = numbers.value(1).toInt();
-        version.build = numbers.value(2).section(u'-', 0, 0).toInt();
+        const auto release = systemfigures::parseRelease(QString::fromLatin1(names.release));
+        version.major = release.major;
+        version.minor = release.minor;
+        version.build = release.build;
     }
-    QFile release(OsReleasePath);
-    if (release.open(QIODevice::ReadOnly)) {
-        for (const QByteArray& line : release.readAll().split('\n')) {
-            if (line.startsWith("PRETTY_NAME="))
-                version.notes = QString::fromUtf8(line.mid(12)).remove(u'"');
+    // The system's own file first, then the one its packages deliver.
+    for (const QString& path : OsReleasePaths) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            version.notes = systemfigures::prettyName(file.read(OsReleaseMaxBytes));
+            break;
         }
     }
     return version;
@@ -157,9 +162,8 @@ bool LinuxPlatform::setWallpaper(const QString&) {
     return false;
 }
 
-bool LinuxPlatform::endSession(SessionEnd) {
-    notBuiltYet("ending the session");
-    return false;
+bool LinuxPlatform::endSession(SessionEnd request) {
+    return logind::endSession(request);
 }
 
 std::optional<DiskSpace> LinuxPlatform::diskFreeSpace(const QString& root) {
@@ -226,6 +230,9 @@ SoundOutput* LinuxPlatform::sound() {
 }
 
 void LinuxPlatform::playSound(const QString& path) {
+    // No name asks for silence, as the classic call does.
+    if (path.isEmpty())
+        return stopSound();
     if (SoundOutput* output = sound())
         output->play(path);
 }

@@ -65,6 +65,9 @@ TEST(InstallE2E, AnInstallIntoTheHomeRunsIsRegisteredAndKeepsTheUsersData) {
     const QDir folder(h.folder);
     EXPECT_TRUE(QFileInfo(folder.filePath(QStringLiteral("morvane"))).isExecutable());
     EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("morvane_sound.so"))));
+    EXPECT_TRUE(
+        h.read(folder.filePath(QStringLiteral("support.html"))).contains("製品名とバージョン"))
+        << "the support page lies beside the program";
     const QDir delivered(QStringLiteral(MORVANE_SOURCE_DIR "/Data"));
     for (const QString& name : delivered.entryList({QStringLiteral("*.kvi")}, QDir::Files))
         EXPECT_EQ(h.read(folder.filePath(QStringLiteral("Data/") + name)),

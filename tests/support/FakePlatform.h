@@ -18,11 +18,13 @@ public:
     bool systemMoveAccepted = false;
     bool sessionEndAccepted = true;
     bool programStarts = true;
+    std::optional<QString> user = QStringLiteral("user");
+    OsVersion version{6, 1, 7601, QStringLiteral("Test")};
 
     MemoryStatus memoryStatus() override { return memory; }
     QString computerName() override { return QStringLiteral("desk"); }
-    std::optional<QString> userName() override { return QStringLiteral("user"); }
-    OsVersion osVersion() override { return {6, 1, 7601, QStringLiteral("Test")}; }
+    std::optional<QString> userName() override { return user; }
+    OsVersion osVersion() override { return version; }
     int currentWallpaper(QString&) override { return 2; }
     void setTopmost(QWidget*, bool topmost) override {
         calls << QStringLiteral("setTopmost(%1)").arg(topmost);
