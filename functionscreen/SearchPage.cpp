@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,6 +78,19 @@ const Heading Attributes[] = {
     {"Label70", "圧縮", 2040, 1995},
 };
 
+// Qt tells a screen reader that the rows of a list are showing wherever they lie inside the
+// list's own rectangle, also while the combo box's popup is closed; a closed popup's list
+// is therefore kept at no size.
+class ClosedPopupRows : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide)
+            static_cast<QWidget*>(watched)->resize(0, 0);
+        return false;
+    }
+};
+
 // An entry's pattern: its text up to the first blank or bracket.
 QString patternOf(const QString& entry) {
     qsizetype end = 0;
@@ -113,6 +127,9 @@ void SearchPage::createSearchControls() {
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setAccessibleName(FileTypePrompt);
+    Combo1->lineEdit()->setAccessibleName(FileTypePrompt);
+    Combo1->view()->installEventFilter(new ClosedPopupRows(Combo1));
+    Combo1->view()->resize(0, 0);
     Command16 = place(new WrapButton(QStringLiteral("検索開始"), this), "Command16",
                       rect(4920, 165, 1215, 495));
     Label56 =

@@ -4,6 +4,7 @@
 #include "Colours.h"
 #include "Dialogs.h"
 #include "Harness.h"
+#include "Polling.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -294,4 +295,17 @@ TEST(SearchPage, TheFolderBrowserStartsAtHomeAndCancelChangesNothing) {
     dialogs::script::push(p.files.path());
     QTest::mouseClick(p.page().Command15, Qt::LeftButton);
     EXPECT_EQ(p.page().Text5->text(), p.files.path());
+}
+
+TEST(SearchPage, TheFileTypePopupOffersItsRowsOnlyWhileOpen) {
+    OnSearchPage p;
+    QComboBox* combo = p.page().Combo1;
+    EXPECT_TRUE(combo->view()->size().isEmpty()) << "closed: no row lies inside the list";
+    combo->showPopup();
+    ASSERT_TRUE(eventually([&] { return combo->view()->isVisible(); }, "the popup"));
+    EXPECT_GT(combo->view()->height(), 0);
+    EXPECT_TRUE(combo->view()->visualRect(combo->model()->index(13, 0)).isValid());
+    combo->hidePopup();
+    ASSERT_TRUE(eventually([&] { return !combo->view()->isVisible(); }, "the popup closed"));
+    EXPECT_TRUE(combo->view()->size().isEmpty());
 }
