@@ -4,6 +4,7 @@
 #include "Context.h"
 #include "Dialogs.h"
 #include "FileFigures.h"
+#include "FittingLabel.h"
 #include "Form2.h"
 #include "Twips.h"
 #include "Wildcard.h"
@@ -163,7 +164,8 @@ void SearchPage::createPropertyControls() {
     for (const Heading& heading : PropertyHeadings)
         place(new QLabel(QString::fromUtf8(heading.text), Frame1), heading.name,
               rect(heading.left, heading.top, HeadingWidth, LineHeight));
-    Label64 = place(new QLabel(Unset, Frame1), NamePlace.name,
+    // The value lines narrow their face rather than cut off a long name or time.
+    Label64 = place(new FittingLabel(Unset, Frame1), NamePlace.name,
                     rect(NamePlace.left, NamePlace.top, NamePlace.width, NamePlace.height));
     for (std::size_t i = 0; i < Label66.size(); ++i) {
         const Place& at = ValuePlaces[i];
