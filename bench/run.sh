@@ -9,7 +9,8 @@ build=${BUILD_DIR:-build}
 
 # The tick benchmark needs the test support library, so tests stay on too.
 cmake -S . -B "$build" -G Ninja -DMORVANE_BENCH=ON -DBUILD_TESTING=ON >/dev/null
-cmake --build "$build" --target morvane bare_window bare_text_window bare_ticker map_watcher tick_benchmark
+cmake --build "$build" --target morvane bare_window bare_text_window bare_ticker map_watcher tick_benchmark \
+    search_benchmark
 
 work=$(mktemp -d)
 xvfb=
@@ -40,5 +41,9 @@ python3 bench/compare.py idle "$build" "$work/results.jsonl" --seconds "$idle_se
 echo "== one tick"
 QT_QPA_PLATFORM=offscreen "$build/bench/tick_benchmark" --benchmark_out="$work/tick.json" \
     --benchmark_out_format=json
+echo "== a search over 100,000 files against find"
+search_status=0
+QT_QPA_PLATFORM=offscreen "$build/bench/search_benchmark" || search_status=$?
 echo
 python3 bench/compare.py table "$work/results.jsonl" "$work/tick.json"
+exit "$search_status"

@@ -241,6 +241,18 @@ void Form2::showPage() {
     activateWindow();
 }
 
+void Form2::setSearchFiles() {
+    Picture6->setSearchFiles();
+}
+
+void Form2::getSearchFiles(const QString& specification) {
+    Picture6->getSearchFiles(specification);
+}
+
+void Form2::HY_NoCheck() {
+    Picture6->HY_NoCheck();
+}
+
 void Form2::stSave() {
     const SettingsRecord record{form1_.Iti, Variant::number(Fro), AlmFro,       Rogo, TTAmPm, YMD,
                                 SsVis,      form1_.Aset,          form1_.MemMni};

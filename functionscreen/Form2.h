@@ -44,6 +44,10 @@ public:
     void stSave();
     void FomSiz();
     void Timer1_Timer();
+    // The file search page's methods, reached through the window as the other windows do.
+    void setSearchFiles();
+    void getSearchFiles(const QString& specification);
+    void HY_NoCheck();
 
     // Public variables: they outlive unloading.
     qint16 Fro = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QList>
 #include <QPixmap>
 #include <QRect>
@@ -38,12 +39,23 @@ enum class DriveType { Unknown, Removable, Fixed, Network, CdRom, RamDisk };
 
 enum class SessionEnd { LogOff, PowerOff, Reboot };
 
+// What a folder listing tells of each entry without reading the entry itself.
 struct DirectoryEntry {
     QString name;
     bool directory = false;
     bool hidden = false;
     bool system = false;
+};
+
+// A file's details; a time or the size the file system does not give stays empty.
+struct FileProperties {
+    std::optional<QDateTime> created;
+    std::optional<QDateTime> modified;
+    std::optional<QDateTime> accessed;
+    std::optional<quint64> size;
     bool readOnly = false;
+    bool hidden = false;
+    bool system = false;
     bool archive = false;
     bool compressed = false;
 };
@@ -95,8 +107,11 @@ public:
     virtual void playSound(const QString& path) = 0;
     // Silences whatever sound is playing.
     virtual void stopSound() = 0;
-    // The entries of a folder with their attributes; nothing when it cannot be read.
+    // The entries of a folder (not "." and ".."), in the order the file system gives them,
+    // read in one pass; nothing when it cannot be read.
     virtual std::optional<QList<DirectoryEntry>> listDirectory(const QString& folder) = 0;
+    // The times, size and attributes of the file at path; nothing when it cannot be read.
+    virtual std::optional<FileProperties> fileProperties(const QString& path) = 0;
     // True for the first running copy that uses this data folder, false for any other.
     virtual bool claimSingleInstance(const QString& dataFolder) = 0;
     // Starts the program at path without a shell; false when it cannot be started.

@@ -242,11 +242,6 @@ void LinuxPlatform::stopSound() {
         sound_->stop();
 }
 
-std::optional<QList<DirectoryEntry>> LinuxPlatform::listDirectory(const QString&) {
-    notBuiltYet("listing a folder");
-    return std::nullopt;
-}
-
 bool LinuxPlatform::claimSingleInstance(const QString& dataFolder) {
     const QByteArray key =
         QCryptographicHash::hash(canonicalFolder(dataFolder).toUtf8(), QCryptographicHash::Sha1)

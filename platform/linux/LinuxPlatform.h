@@ -32,7 +32,9 @@ public:
     QPixmap fileIcon(const QString& path) override;
     void playSound(const QString& path) override;
     void stopSound() override;
+    // In DirectoryListing.cpp.
     std::optional<QList<DirectoryEntry>> listDirectory(const QString& folder) override;
+    std::optional<FileProperties> fileProperties(const QString& path) override;
     bool claimSingleInstance(const QString& dataFolder) override;
     bool startProgram(const QString& path) override;
 

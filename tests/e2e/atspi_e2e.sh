@@ -1,11 +1,13 @@
 #!/bin/bash
 # End-to-end check of what a screen reader is told: the installed program on a virtual
-# display with an accessibility bus, its tree read through AT-SPI on every window and page.
-#   atspi_e2e.sh PATH/TO/morvane PATH/TO/morvane_sound.so
+# display with an accessibility bus, its tree read through AT-SPI on every window and page,
+# or driven by another checker of this folder.
+#   atspi_e2e.sh PATH/TO/morvane PATH/TO/morvane_sound.so [CHECKER.py]
 set -euo pipefail
 
 program=${1:?usage: atspi_e2e.sh MORVANE SOUND_MODULE}
 module=${2:?usage: atspi_e2e.sh MORVANE SOUND_MODULE}
+checker=${3:-atspi_names.py}
 readonly BUS_LAUNCHER=/usr/libexec/at-spi-bus-launcher
 for tool in Xvfb dbus-launch dbus-send /usr/bin/python3 "$BUS_LAUNCHER"; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
@@ -44,4 +46,4 @@ bus_ready || { echo "FAIL: the accessibility bus did not start" >&2; exit 1; }
 (cd "$work/install" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec ./morvane) >"$work/program.log" 2>&1 &
 pids+=($!)
 # Debian's own Python: the AT-SPI bindings are its package.
-/usr/bin/python3 "$(dirname "$0")/atspi_names.py"
+/usr/bin/python3 "$(dirname "$0")/$checker"

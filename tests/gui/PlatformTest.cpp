@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 TEST(Platform, ReadOnlyOperationsAnswerTruthfullyOrReportFailure) {
     const std::unique_ptr<Platform> platform = createPlatform();
     ASSERT_TRUE(platform);
@@ -38,4 +40,37 @@ TEST(Platform, ReadOnlyOperationsAnswerTruthfullyOrReportFailure) {
     EXPECT_GT(space->total, 0u);
     EXPECT_LE(space->free, space->total);
     EXPECT_FALSE(platform->diskFreeSpace(folder.filePath(QStringLiteral("missing/x"))));
+}
+
+// The search lists plain files only: each entry's kind must be right without reading it.
+TEST(Platform, AFolderListingTellsFoldersHiddenNamesAndOtherKindsApart) {
+    const std::unique_ptr<Platform> platform = createPlatform();
+    QTemporaryDir folder;
+    const QDir dir(folder.path());
+    QFile(dir.filePath(QStringLiteral("plain"))).open(QIODevice::WriteOnly);
+    QFile(dir.filePath(QStringLiteral(".dot"))).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(dir.mkdir(QStringLiteral("sub")));
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))), 0600), 0);
+    ASSERT_TRUE(
+        QFile::link(dir.filePath(QStringLiteral("sub")), dir.filePath(QStringLiteral("to-sub"))));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("none")),
+                            dir.filePath(QStringLiteral("dangling"))));
+
+    const auto entries = platform->listDirectory(folder.path());
+    ASSERT_TRUE(entries);
+    QStringList seen;
+    for (const DirectoryEntry& entry : *entries)
+        seen << QStringLiteral("%1 d%2 h%3 s%4")
+                    .arg(entry.name)
+                    .arg(entry.directory)
+                    .arg(entry.hidden)
+                    .arg(entry.system);
+    seen.sort();
+    EXPECT_EQ(seen,
+              (QStringList{QStringLiteral(".dot d0 h1 s0"), QStringLiteral("dangling d0 h0 s1"),
+                           QStringLiteral("pipe d0 h0 s1"), QStringLiteral("plain d0 h0 s0"),
+                           QStringLiteral("sub d1 h0 s0"), QStringLiteral("to-sub d1 h0 s0")}));
+    EXPECT_FALSE(platform->listDirectory(dir.filePath(QStringLiteral("missing"))));
+    EXPECT_FALSE(platform->listDirectory(dir.filePath(QStringLiteral("plain"))));
+    EXPECT_FALSE(platform->fileProperties(dir.filePath(QStringLiteral("missing"))));
 }

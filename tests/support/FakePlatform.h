@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 // Records every call and answers with values a test sets.
 class FakePlatform : public Platform {
@@ -60,8 +61,12 @@ public:
             whilePlaying();
     }
     void stopSound() override { calls << QStringLiteral("stopSound"); }
-    std::optional<QList<DirectoryEntry>> listDirectory(const QString&) override {
-        return QList<DirectoryEntry>{};
+    // Reading folders and files is harmless, so tests use real temporary folders.
+    std::optional<QList<DirectoryEntry>> listDirectory(const QString& folder) override {
+        return files().listDirectory(folder);
+    }
+    std::optional<FileProperties> fileProperties(const QString& path) override {
+        return files().fileProperties(path);
     }
     bool claimSingleInstance(const QString&) override { return firstInstance; }
     bool startProgram(const QString& path) override {
@@ -73,4 +78,13 @@ public:
     QStringList callsOf(const QString& prefix) const {
         return calls.filter(QRegularExpression(u'^' + QRegularExpression::escape(prefix)));
     }
+
+private:
+    // The real platform, for the file-system reads only.
+    Platform& files() {
+        if (!real_)
+            real_ = createPlatform();
+        return *real_;
+    }
+    std::unique_ptr<Platform> real_;
 };
