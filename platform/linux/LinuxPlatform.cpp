@@ -1,5 +1,6 @@
 #include "LinuxPlatform.h"
 
+#include "DesktopSettings.h"
 #include "SoundOutput.h"
 
 #include <QCryptographicHash>
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QFileIconProvider>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QLibrary>
 #include <QProcess>
 #include <QScreen>
@@ -23,7 +25,6 @@
 namespace {
 
 constexpr int IconPixels = 32;
-constexpr int NotFound = 2; // the registry's "file not found"
 constexpr int MeminfoBufferSize = 4096;
 const QString SoundModule = QStringLiteral("morvane_sound");
 const QString OsReleasePath = QStringLiteral("/etc/os-release");
@@ -110,9 +111,9 @@ OsVersion LinuxPlatform::osVersion() {
     return version;
 }
 
-int LinuxPlatform::currentWallpaper(QString&) {
-    notBuiltYet("reading the wallpaper");
-    return NotFound;
+int LinuxPlatform::currentWallpaper(QString& result, QString& failure) {
+    return desktopsettings::readPath(desktopsettings::BackgroundSchema, desktopsettings::PictureKey,
+                                     result, failure);
 }
 
 void LinuxPlatform::setTopmost(QWidget* window, bool topmost) {
@@ -147,9 +148,11 @@ ColourDepth LinuxPlatform::colourDepth() {
     return {screen ? screen->depth() : 0, 1};
 }
 
-bool LinuxPlatform::setWallpaper(const QString&) {
-    notBuiltYet("setting the wallpaper");
-    return false;
+bool LinuxPlatform::setWallpaper(const QString& path) {
+    // Only a picture the desktop can show counts as set.
+    if (!path.isEmpty() && QImageReader(path).read().isNull())
+        return false;
+    return desktopsettings::writePath(desktopsettings::BackgroundSchema, path);
 }
 
 bool LinuxPlatform::endSession(SessionEnd) {
@@ -163,11 +166,6 @@ std::optional<DiskSpace> LinuxPlatform::diskFreeSpace(const QString& root) {
         return std::nullopt;
     const quint64 unit = figures.f_frsize;
     return DiskSpace{figures.f_bavail * unit, figures.f_blocks * unit, figures.f_bfree * unit};
-}
-
-std::optional<DriveType> LinuxPlatform::driveType(const QString&) {
-    notBuiltYet("telling the drive type");
-    return std::nullopt;
 }
 
 bool LinuxPlatform::openWebPage(const QUrl& url) {

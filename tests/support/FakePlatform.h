@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 
+#include <QMap>
 #include <QRegularExpression>
 #include <QStringList>
 #include <functional>
@@ -22,7 +23,18 @@ public:
     QString computerName() override { return QStringLiteral("desk"); }
     std::optional<QString> userName() override { return QStringLiteral("user"); }
     OsVersion osVersion() override { return {6, 1, 7601, QStringLiteral("Test")}; }
-    int currentWallpaper(QString&) override { return 2; }
+    // The wallpaper as the desktop's settings hold it: its code, path and fault words.
+    int wallpaperCode = 2;
+    QString wallpaper;
+    QString wallpaperFailure;
+    bool wallpaperAccepted = true;
+
+    int currentWallpaper(QString& result, QString& failure) override {
+        if (wallpaperCode == 0)
+            result = wallpaper;
+        failure = wallpaperFailure;
+        return wallpaperCode;
+    }
     void setTopmost(QWidget*, bool topmost) override {
         calls << QStringLiteral("setTopmost(%1)").arg(topmost);
     }
@@ -35,14 +47,24 @@ public:
     ColourDepth colourDepth() override { return {24, 1}; }
     bool setWallpaper(const QString& path) override {
         calls << QStringLiteral("setWallpaper(%1)").arg(path);
-        return true;
+        return wallpaperAccepted;
     }
     bool endSession(SessionEnd request) override {
         calls << QStringLiteral("endSession(%1)").arg(int(request));
         return sessionEndAccepted;
     }
-    std::optional<DiskSpace> diskFreeSpace(const QString&) override { return DiskSpace{}; }
-    std::optional<DriveType> driveType(const QString&) override { return DriveType::Fixed; }
+    // Each drive's figures and type; a drive missing here cannot be read.
+    QMap<QString, DiskSpace> diskSpace;
+    QMap<QString, DriveType> driveTypes;
+    QStringList driveRoots{QStringLiteral("/")};
+
+    std::optional<DiskSpace> diskFreeSpace(const QString& root) override {
+        return diskSpace.contains(root) ? std::optional(diskSpace[root]) : std::nullopt;
+    }
+    std::optional<DriveType> driveType(const QString& root) override {
+        return driveTypes.contains(root) ? std::optional(driveTypes[root]) : std::nullopt;
+    }
+    QStringList drives(const QString&) override { return driveRoots; }
     bool openWebPage(const QUrl& url) override {
         calls << QStringLiteral("openWebPage(%1)").arg(url.toString());
         return true;
@@ -57,8 +79,11 @@ public:
             whilePlaying();
     }
     void stopSound() override { calls << QStringLiteral("stopSound"); }
-    std::optional<QList<DirectoryEntry>> listDirectory(const QString&) override {
-        return QList<DirectoryEntry>{};
+    // The entries of each folder a test lists; any other folder is empty.
+    QMap<QString, QList<DirectoryEntry>> folders;
+
+    std::optional<QList<DirectoryEntry>> listDirectory(const QString& folder) override {
+        return folders.value(folder);
     }
     bool claimSingleInstance(const QString&) override { return firstInstance; }
     bool startProgram(const QString& path) override {
