@@ -105,7 +105,10 @@ void WallpaperPage::fill() {
     showResolution(form2_.context().platform.screenSize());
     Label68->setText(PathHeading);
     Label69->setText(PreviewHeading);
-    readWallpaper();
+    // GSettings costs the start tens of milliseconds: it is read when the page first shows.
+    wallpaperPending_ = true;
+    if (isVisible())
+        readWallpaper();
 }
 
 void WallpaperPage::showFolder(const QString& folder) {
@@ -134,6 +137,7 @@ void WallpaperPage::showResolution(const QSize& screen) {
 }
 
 void WallpaperPage::readWallpaper() {
+    wallpaperPending_ = false;
     QString path;
     const qint32 code =
         registry::GetRegStr(form2_.context().platform, registry::CurrentUser, registry::DesktopKey,
@@ -155,6 +159,8 @@ void WallpaperPage::preview(const QString& path) {
 
 void WallpaperPage::showEvent(QShowEvent* event) {
     Page::showEvent(event);
+    if (wallpaperPending_)
+        readWallpaper();
     if (previewPending_)
         loadPreview();
 }

@@ -25,7 +25,8 @@ public:
     void Command28_Click();
     void File1_Click();
 
-    // Whether the preview still waits for its picture (it is loaded when the page shows).
+    // Whether the wallpaper setting and the preview still wait for the page to show.
+    bool wallpaperPending() const { return wallpaperPending_; }
     bool previewPending() const { return previewPending_; }
 
     QLabel *Label20, *Label21, *Label23, *Label22, *Label5, *Label7, *Label68, *Label24, *Label8,
@@ -51,4 +52,5 @@ private:
     QString folder_;
     QString previewPath_;
     bool previewPending_ = false;
+    bool wallpaperPending_ = false;
 };

@@ -65,11 +65,12 @@ TEST(WallpaperPage, LoadListsTheStoredFoldersBitmapsAndTheCurrentWallpaper) {
     EXPECT_EQ(p.page().Label7->text(), p.pictures);
     EXPECT_EQ(p.listed(), (QStringList{QStringLiteral("Red.BMP"), QStringLiteral("damaged.bmp")}));
     EXPECT_EQ(p.page().Label22->text(), QStringLiteral("16777216　色"));
-    EXPECT_EQ(p.page().Label24->text(), p.picture(QStringLiteral("Red.BMP")));
-    // The preview waits until the page is seen, so the start stays light.
-    EXPECT_TRUE(p.page().previewPending());
+    // The setting and the preview wait until the page is seen, so the start stays light.
+    EXPECT_TRUE(p.page().wallpaperPending());
     p.showPage();
+    EXPECT_FALSE(p.page().wallpaperPending());
     EXPECT_FALSE(p.page().previewPending());
+    EXPECT_EQ(p.page().Label24->text(), p.picture(QStringLiteral("Red.BMP")));
     EXPECT_FALSE(p.page().Pic->pixmap().isNull());
     p.form2().Timer1_Timer();
     EXPECT_EQ(p.page().Label21->text(), QStringLiteral("1280×1024  ピクセル"));
@@ -79,6 +80,7 @@ TEST(WallpaperPage, AFailedReadSaysSoAndAMissingFileListsNothing) {
     OnWallpaper p;
     p.removeFile(QStringLiteral("bg.kvi"));
     p.start();
+    p.showPage();
     EXPECT_EQ(p.page().Label24->text(), QStringLiteral("壁紙ファイル名が取得できませんでした。"));
     EXPECT_EQ(p.page().Label7->text(), QString());
     EXPECT_EQ(p.page().File1->count(), 0);
@@ -89,8 +91,9 @@ TEST(WallpaperPage, AReaderFaultIsReportedWithTheErrorBox) {
     OnWallpaper p;
     p.platform.wallpaperCode = 5;
     p.platform.wallpaperFailure = QStringLiteral("file でないアドレスです");
-    dialogs::script::push(dialogs::Answer::Ok);
     p.start();
+    dialogs::script::push(dialogs::Answer::Ok);
+    p.showPage();
     const dialogs::script::Shown& box = dialogs::script::shown().constLast();
     EXPECT_EQ(box.title, QStringLiteral("実行エラー - Morvane3.1"));
     EXPECT_EQ(box.style, dialogs::Style::OkError);
