@@ -1,7 +1,128 @@
 #include "DrivesPage.h"
 
+#include "Colours.h"
+#include "Context.h"
+#include "DriveFigures.h"
+#include "Form2.h"
+#include "Twips.h"
+#include "platform/Platform.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSignalBlocker>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+const QString Note = QStringLiteral(
+    "1000MB以上は「GB」、1000MB未満は「MB」で表示しています。単位にご注意ください。");
+const QString DriveListName = QStringLiteral("ドライブ");
+const QString GaugeName = QStringLiteral("空き容量");
+const QColor Red(255, 0, 0);
+const QColor Blue(0, 0, 255);
+const QColor Black(0, 0, 0);
+const QColor LightGrey(192, 192, 192);
+constexpr int HeadingWidth = 900;
+constexpr int HeadingHeight = 255;
+// The gauge counts in hundredths of its figures, as far as an int holds them.
+constexpr double GaugeSteps = 100;
+
+QLabel* grey(QLabel* label) {
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, LightGrey);
+    label->setPalette(palette);
+    return label;
+}
+
+} // namespace
+
 DrivesPage::DrivesPage(Form2& form2, QWidget* parent)
     : Page(QStringLiteral("Picture2"), Page::TopTwips, parent)
-    , form2_(form2) {}
+    , form2_(form2) {
+    createControls();
+    nameControls();
+    connect(Drive1, &QComboBox::currentIndexChanged, this, [this] { Drive1_Change(); });
+}
 
-void DrivesPage::fill() {}
+void DrivesPage::createControls() {
+    using twips::rect;
+    Drive1 = place(new QComboBox(this), "Drive1", rect(720, 360, 2415, 300));
+    // Hidden until the type is known: a reader would announce the placeholder.
+    Label33 = place(new QLabel(this), "Label33", rect(3240, 360, 2535, 285));
+    Label33->hide();
+    Label34 = place(new QLabel(QStringLiteral("0 MB"), this), "Label34", rect(720, 960, 735, 255));
+    Label35 = place(new QLabel(this), "Label35", rect(3360, 960, 2415, 255));
+    Label35->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    PB2 = place(new QProgressBar(this), "PB2", rect(720, 1140, 5055, 375));
+    PB2->setTextVisible(false);
+    Label36 = place(new QLabel(QStringLiteral("総容量"), this), "Label36",
+                    rect(1560, 1680, HeadingWidth, HeadingHeight));
+    Label40 = place(new QLabel(this), "Label40", rect(2490, 1680, 2340, 300));
+    Label37 = place(new QLabel(QStringLiteral("使用容量"), this), "Label37",
+                    rect(1320, 2160, HeadingWidth, HeadingHeight));
+    Label41 = place(grey(new QLabel(this)), "Label41", rect(2475, 2160, 2340, 300));
+    Label38 = place(new QLabel(QStringLiteral("空き容量"), this), "Label38",
+                    rect(1320, 2640, HeadingWidth, HeadingHeight));
+    Label42 = place(grey(new QLabel(this)), "Label42", rect(2475, 2640, 2340, 300));
+    Label74 = place(new QLabel(Note, this), "Label74", rect(600, 3360, 5175, 495));
+    Label74->setWordWrap(true);
+    for (auto [label, colour] : {std::pair{Label34, Red},
+                                 {Label35, Blue},
+                                 {Label40, Black},
+                                 {Label41, Red},
+                                 {Label42, Blue}})
+        colours::setText(label, colour);
+}
+
+void DrivesPage::nameControls() {
+    Drive1->setAccessibleName(DriveListName);
+    PB2->setAccessibleName(GaugeName);
+    for (auto [heading, value] :
+         {std::pair{Label36, Label40}, {Label37, Label41}, {Label38, Label42}})
+        value->setAccessibleDescription(heading->text());
+}
+
+void DrivesPage::fill() {
+    const QSignalBlocker quiet(Drive1);
+    Drive1->clear();
+    Drive1->addItems(form2_.context().platform.drives(form2_.context().data.folder()));
+    Drive1_Change();
+}
+
+void DrivesPage::Drive1_Change() {
+    const QString root = Drive1->currentText();
+    showType(root);
+    showCapacity(root);
+}
+
+void DrivesPage::showType(const QString& root) {
+    // A drive that cannot be told keeps the type shown before.
+    if (const std::optional<DriveType> type = form2_.context().platform.driveType(root)) {
+        if (const std::optional<QString> text = drives::typeText(int(*type)))
+            showText(Label33, *text);
+    }
+}
+
+void DrivesPage::showCapacity(const QString& root) {
+    const std::optional<DiskSpace> space =
+        root.isEmpty() ? std::nullopt : form2_.context().platform.diskFreeSpace(root);
+    const drives::CapacityTexts texts =
+        space ? drives::capacity(space->total, space->free) : drives::capacity(0, 0);
+    Label40->setText(texts.total);
+    Label41->setText(texts.used);
+    Label42->setText(texts.free);
+    Label35->setText(texts.gaugeEnd);
+    if (!texts.gaugeMaximum) {
+        PB2->setValue(0);
+        return;
+    }
+    double steps = GaugeSteps;
+    while (*texts.gaugeMaximum * steps > INT_MAX)
+        steps /= 10;
+    PB2->setMaximum(int(std::round(*texts.gaugeMaximum * steps)));
+    PB2->setMinimum(0);
+    PB2->setValue(int(std::round(texts.gaugeValue * steps)));
+}

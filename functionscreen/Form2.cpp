@@ -32,7 +32,6 @@ constexpr int HeightTwips = 5190;
 constexpr int TimerMs = 500;
 constexpr int ButtonWidthTwips = 620;
 constexpr int ButtonHeightTwips = 590;
-const QString ResolutionFormat = QStringLiteral("%1×%2  ピクセル");
 
 struct ButtonSpec {
     const char* name;
@@ -280,8 +279,5 @@ void Form2::Timer1_Timer() {
         Picture7->Check7->setChecked(true);
         pictures::show(form1_.Ido, form1_.IdoN);
     }
-    skippingFailure([this] {
-        const QSize screen = context_.platform.screenSize();
-        Picture3->Label21->setText(ResolutionFormat.arg(screen.width()).arg(screen.height()));
-    });
+    skippingFailure([this] { Picture3->showResolution(context_.platform.screenSize()); });
 }

@@ -2,6 +2,8 @@
 
 #include "Twips.h"
 
+#include <QLabel>
+
 Page::Page(const QString& name, int topTwips, QWidget* parent)
     : QFrame(parent) {
     setObjectName(name);
@@ -11,4 +13,9 @@ Page::Page(const QString& name, int topTwips, QWidget* parent)
     QFont pageFont = font();
     pageFont.setPixelSize(FontPixels);
     setFont(pageFont);
+}
+
+void Page::showText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setVisible(!text.isEmpty());
 }

@@ -2,6 +2,8 @@
 
 #include <QFrame>
 
+class QLabel;
+
 // One page of the function screen: a panel that lies with the others in one place.
 class Page : public QFrame {
     Q_OBJECT
@@ -14,6 +16,9 @@ public:
         widget->setGeometry(geometry);
         return widget;
     }
+
+    // Sets a value label's text; an empty one is hidden, so no reader announces a blank.
+    static void showText(QLabel* label, const QString& text);
 
     static constexpr int FontPixels = 12;
     static constexpr int LeftTwips = 0;

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <memory>
 #include <optional>
@@ -75,8 +76,8 @@ public:
     // The system's version numbers and its own name for the release.
     virtual OsVersion osVersion() = 0;
     // The current desktop wallpaper file into result: 0 on success, else an error code
-    // and result untouched.
-    virtual int currentWallpaper(QString& result) = 0;
+    // and result untouched; failure gets the words of a fault other than a missing setting.
+    virtual int currentWallpaper(QString& result, QString& failure) = 0;
     // Keeps window above all others (true) or puts it back among normal windows (false);
     // making it topmost also raises it.
     virtual void setTopmost(QWidget* window, bool topmost) = 0;
@@ -99,6 +100,8 @@ public:
     virtual std::optional<DiskSpace> diskFreeSpace(const QString& root) = 0;
     // The kind of drive that holds root; nothing when it cannot be told.
     virtual std::optional<DriveType> driveType(const QString& root) = 0;
+    // The roots of the file systems a user can keep files on, the one holding path first.
+    virtual QStringList drives(const QString& path) = 0;
     // Opens the page in the user's web browser; false when no browser could be started.
     virtual bool openWebPage(const QUrl& url) = 0;
     // The file's first icon at 32 x 32; a null pixmap when it has none.

@@ -4,7 +4,9 @@
 #include "FittingLabel.h"
 #include "MeterBar.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QComboBox>
 
 namespace accessibility {
 namespace {
@@ -119,6 +121,29 @@ public:
     }
 };
 
+// A drop-down list. Its closed list would still offer its rows as showing; it offers them
+// only while open, and is read by its name with the chosen entry as its value.
+class DropDown : public QAccessibleWidget {
+public:
+    explicit DropDown(QComboBox* box)
+        : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Value ? box()->currentText() : QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return open() ? QAccessibleWidget::childCount() : 0; }
+    QAccessibleInterface* child(int index) const override {
+        return open() ? QAccessibleWidget::child(index) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return open() ? QAccessibleWidget::indexOfChild(child) : -1;
+    }
+
+private:
+    QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+    bool open() const { return box()->view()->isVisible(); }
+};
+
 QAccessibleInterface* factory(const QString& className, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
@@ -131,6 +156,8 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
         return new Meter(static_cast<MeterBar*>(widget));
     if (className == QLatin1String("Page"))
         return new CoveredPage(widget);
+    if (className == QLatin1String("QComboBox"))
+        return new DropDown(static_cast<QComboBox*>(widget));
     // A plain widget would be announced as filler; these are the program's windows.
     if (widget->isWindow() && WindowClasses.contains(className))
         return new QAccessibleWidget(widget, QAccessible::Window);

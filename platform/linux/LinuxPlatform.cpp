@@ -1,6 +1,7 @@
 #include "LinuxPlatform.h"
 
 #include "DesktopEntry.h"
+#include "DesktopSettings.h"
 #include "Logind.h"
 #include "SoundOutput.h"
 #include "SystemFigures.h"
@@ -12,6 +13,7 @@
 #include <QFileIconProvider>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QLibrary>
 #include <QMimeDatabase>
 #include <QProcess>
@@ -30,7 +32,6 @@ namespace {
 constexpr int IconPixels = 32;
 const QString BaseIconTheme = QStringLiteral("hicolor");
 const QString InstalledIconTheme = QStringLiteral("Adwaita"); // adwaita-icon-theme
-constexpr int NotFound = 2;                                   // the registry's "file not found"
 constexpr int MeminfoBufferSize = 4096;
 const QString SoundModule = QStringLiteral("morvane_sound");
 const QString OsReleasePaths[] = {QStringLiteral("/etc/os-release"),
@@ -60,12 +61,6 @@ QString canonicalFolder(const QString& folder) {
     const QString parent = QFileInfo(info.absolutePath()).canonicalFilePath();
     return parent.isEmpty() ? QDir::cleanPath(info.absoluteFilePath())
                             : QDir(parent).filePath(info.fileName());
-}
-
-// An operation whose Linux stand-in is not built yet: it says so and its caller gets a
-// failure, never a made-up success.
-void notBuiltYet(const char* operation) {
-    qWarning("Morvane: %s is not available on Linux yet", operation);
 }
 
 } // namespace
@@ -120,9 +115,9 @@ OsVersion LinuxPlatform::osVersion() {
     return version;
 }
 
-int LinuxPlatform::currentWallpaper(QString&) {
-    notBuiltYet("reading the wallpaper");
-    return NotFound;
+int LinuxPlatform::currentWallpaper(QString& result, QString& failure) {
+    return desktopsettings::readPath(desktopsettings::BackgroundSchema, desktopsettings::PictureKey,
+                                     result, failure);
 }
 
 void LinuxPlatform::setTopmost(QWidget* window, bool topmost) {
@@ -157,9 +152,11 @@ ColourDepth LinuxPlatform::colourDepth() {
     return {screen ? screen->depth() : 0, 1};
 }
 
-bool LinuxPlatform::setWallpaper(const QString&) {
-    notBuiltYet("setting the wallpaper");
-    return false;
+bool LinuxPlatform::setWallpaper(const QString& path) {
+    // Only a picture the desktop can show counts as set.
+    if (!path.isEmpty() && QImageReader(path).read().isNull())
+        return false;
+    return desktopsettings::writePath(desktopsettings::BackgroundSchema, path);
 }
 
 bool LinuxPlatform::endSession(SessionEnd request) {
@@ -172,11 +169,6 @@ std::optional<DiskSpace> LinuxPlatform::diskFreeSpace(const QString& root) {
         return std::nullopt;
     const quint64 unit = figures.f_frsize;
     return DiskSpace{figures.f_bavail * unit, figures.f_blocks * unit, figures.f_bfree * unit};
-}
-
-std::optional<DriveType> LinuxPlatform::driveType(const QString&) {
-    notBuiltYet("telling the drive type");
-    return std::nullopt;
 }
 
 bool LinuxPlatform::openWebPage(const QUrl& url) {

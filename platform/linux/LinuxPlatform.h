@@ -18,7 +18,7 @@ public:
     QString computerName() override;
     std::optional<QString> userName() override;
     OsVersion osVersion() override;
-    int currentWallpaper(QString& result) override;
+    int currentWallpaper(QString& result, QString& failure) override;
     void setTopmost(QWidget* window, bool topmost) override;
     bool startWindowMove(QWidget* window) override;
     QSize screenSize() override;
@@ -28,6 +28,7 @@ public:
     bool endSession(SessionEnd request) override;
     std::optional<DiskSpace> diskFreeSpace(const QString& root) override;
     std::optional<DriveType> driveType(const QString& root) override;
+    QStringList drives(const QString& path) override;
     bool openWebPage(const QUrl& url) override;
     QPixmap fileIcon(const QString& path) override;
     void playSound(const QString& path) override;

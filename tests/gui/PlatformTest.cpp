@@ -4,8 +4,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/statvfs.h>
 
 #include <sys/stat.h>
 
@@ -28,11 +30,9 @@ TEST(Platform, ReadOnlyOperationsAnswerTruthfullyOrReportFailure) {
         EXPECT_NE(*type, DriveType::CdRom) << "a writable temporary folder";
     }
 
-    QString wallpaper;
-    if (platform->currentWallpaper(wallpaper) == 0) {
-        EXPECT_FALSE(wallpaper.isEmpty());
-    } else {
-        EXPECT_TRUE(wallpaper.isEmpty());
+    QString wallpaper = QStringLiteral("untouched"), failure;
+    if (platform->currentWallpaper(wallpaper, failure) != 0) {
+        EXPECT_EQ(wallpaper, QStringLiteral("untouched"));
     }
 
     const std::optional<DiskSpace> space = platform->diskFreeSpace(folder.path());
@@ -73,4 +73,22 @@ TEST(Platform, AFolderListingTellsFoldersHiddenNamesAndOtherKindsApart) {
     EXPECT_FALSE(platform->listDirectory(dir.filePath(QStringLiteral("missing"))));
     EXPECT_FALSE(platform->listDirectory(dir.filePath(QStringLiteral("plain"))));
     EXPECT_FALSE(platform->fileProperties(dir.filePath(QStringLiteral("missing"))));
+}
+
+TEST(LinuxDrives, TheDataFolderComesFirstAndFiguresMatchStatvfs) {
+    const std::unique_ptr<Platform> platform = createPlatform();
+    QTemporaryDir folder;
+    const QStringList roots = platform->drives(folder.path());
+    ASSERT_FALSE(roots.isEmpty());
+    EXPECT_EQ(roots.first(), QStorageInfo(folder.path()).rootPath());
+    EXPECT_FALSE(roots.contains(QStringLiteral("/proc")));
+    EXPECT_FALSE(roots.contains(QStringLiteral("/sys")));
+    EXPECT_EQ(roots.count(roots.first()), 1);
+    struct statvfs figures {};
+    ASSERT_EQ(statvfs("/dev/shm", &figures), 0);
+    const std::optional<DiskSpace> shm = platform->diskFreeSpace(QStringLiteral("/dev/shm"));
+    ASSERT_TRUE(shm);
+    EXPECT_EQ(shm->total, quint64(figures.f_blocks) * figures.f_frsize);
+    EXPECT_EQ(platform->driveType(QStringLiteral("/dev/shm")), DriveType::RamDisk);
+    EXPECT_EQ(platform->driveType(QStringLiteral("/proc")), DriveType::Unknown);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 
+#include <QMap>
 #include <QRegularExpression>
 #include <QStringList>
 #include <functional>
@@ -26,7 +27,18 @@ public:
     QString computerName() override { return QStringLiteral("desk"); }
     std::optional<QString> userName() override { return user; }
     OsVersion osVersion() override { return version; }
-    int currentWallpaper(QString&) override { return 2; }
+    // The wallpaper as the desktop's settings hold it: its code, path and fault words.
+    int wallpaperCode = 2;
+    QString wallpaper;
+    QString wallpaperFailure;
+    bool wallpaperAccepted = true;
+
+    int currentWallpaper(QString& result, QString& failure) override {
+        if (wallpaperCode == 0)
+            result = wallpaper;
+        failure = wallpaperFailure;
+        return wallpaperCode;
+    }
     void setTopmost(QWidget*, bool topmost) override {
         calls << QStringLiteral("setTopmost(%1)").arg(topmost);
     }
@@ -39,14 +51,24 @@ public:
     ColourDepth colourDepth() override { return {24, 1}; }
     bool setWallpaper(const QString& path) override {
         calls << QStringLiteral("setWallpaper(%1)").arg(path);
-        return true;
+        return wallpaperAccepted;
     }
     bool endSession(SessionEnd request) override {
         calls << QStringLiteral("endSession(%1)").arg(int(request));
         return sessionEndAccepted;
     }
-    std::optional<DiskSpace> diskFreeSpace(const QString&) override { return DiskSpace{}; }
-    std::optional<DriveType> driveType(const QString&) override { return DriveType::Fixed; }
+    // Each drive's figures and type; a drive missing here cannot be read.
+    QMap<QString, DiskSpace> diskSpace;
+    QMap<QString, DriveType> driveTypes;
+    QStringList driveRoots{QStringLiteral("/")};
+
+    std::optional<DiskSpace> diskFreeSpace(const QString& root) override {
+        return diskSpace.contains(root) ? std::optional(diskSpace[root]) : std::nullopt;
+    }
+    std::optional<DriveType> driveType(const QString& root) override {
+        return driveTypes.contains(root) ? std::optional(driveTypes[root]) : std::nullopt;
+    }
+    QStringList drives(const QString&) override { return driveRoots; }
     bool openWebPage(const QUrl& url) override {
         calls << QStringLiteral("openWebPage(%1)").arg(url.toString());
         return true;
@@ -61,8 +83,13 @@ public:
             whilePlaying();
     }
     void stopSound() override { calls << QStringLiteral("stopSound"); }
-    // Reading folders and files is harmless, so tests use real temporary folders.
+    // Entries a test scripts for a folder; any other folder is read for real, which is
+    // harmless, so tests may use real temporary folders.
+    QMap<QString, QList<DirectoryEntry>> folders;
+
     std::optional<QList<DirectoryEntry>> listDirectory(const QString& folder) override {
+        if (folders.contains(folder))
+            return folders.value(folder);
         return files().listDirectory(folder);
     }
     std::optional<FileProperties> fileProperties(const QString& path) override {
