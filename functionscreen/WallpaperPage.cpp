@@ -15,7 +15,6 @@
 
 namespace {
 
-const QString BgFile = QStringLiteral("bg.kvi");
 const QString BitmapSuffix = QStringLiteral(".bmp");
 const QString ResolutionFormat = QStringLiteral("%1×%2  ピクセル");
 const QString ColourFormat = QStringLiteral("%1　色");
@@ -98,8 +97,9 @@ void WallpaperPage::connectControls() {
 }
 
 void WallpaperPage::fill() {
-    const std::optional<QString> folder = datafile::parseFile<QString>(
-        form2_.context().data, BgFile, std::function<QString(const QByteArray&)>(firstField));
+    const std::optional<QString> folder =
+        datafile::parseFile<QString>(form2_.context().data, datafile::Wallpaper,
+                                     std::function<QString(const QByteArray&)>(firstField));
     showFolder(folder.value_or(QString()));
     showColourCount();
     showResolution(form2_.context().platform.screenSize());
@@ -213,7 +213,7 @@ void WallpaperPage::Command28_Click() {
         return;
     // A folder the file cannot hold is refused before the question.
     if (const QString problem = record::textProblem(folder); !problem.isEmpty()) {
-        form2_.context().save(BgFile, std::nullopt, problem);
+        form2_.context().save(datafile::Wallpaper, std::nullopt, problem);
         return;
     }
     if (dialogs::message(this, DefaultQuestion.arg(folder), dialogs::Style::YesNoQuestion) !=
@@ -221,5 +221,5 @@ void WallpaperPage::Command28_Click() {
         return;
     record::Writer writer;
     writer.text(folder).endRecord();
-    form2_.context().save(BgFile, writer.bytes(), writer.problem());
+    form2_.context().save(datafile::Wallpaper, writer.bytes(), writer.problem());
 }
