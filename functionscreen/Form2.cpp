@@ -130,7 +130,6 @@ void Form2::runLoadSequence() {
     Picture4->loadTable();
     Picture7->applyStoredValues();
     skippingFailure([this] { Picture3->fill(); });
-    skippingFailure([this] { Picture6->fillFileTypes(); });
     skippingFailure([this] { Picture7->applyStoredLock(); });
 }
 

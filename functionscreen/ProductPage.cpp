@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 
 const QString SupportFile = QStringLiteral("support.html");
@@ -24,24 +26,31 @@ const QString SupportText =
 constexpr int IconSize = 480;
 constexpr int LogoWidth = 1800;
 constexpr int LogoHeight = 990;
+const char* const PictureProperty = "picture";
+constexpr int ButtonMargin = 12;
 
 QLabel* text(QWidget* panel, const QString& caption, const char* name, const QRect& geometry) {
     return Page::place(new QLabel(caption, panel), name, geometry);
 }
 
-// A picture at the label's size, drawn from the twin that matches the screen.
+// A picture's place, named for a screen reader; the picture is drawn at the first showing.
 QLabel* picture(QWidget* panel, const QString& pictureName, const QString& name,
                 const char* objectName, const QRect& geometry) {
     QLabel* label = Page::place(new QLabel(panel), objectName, geometry);
-    const qreal ratio = label->devicePixelRatioF();
-    QPixmap pixmap =
-        pictures::loadFor(pictureName, ratio)
-            .scaled(geometry.size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    pixmap.setDevicePixelRatio(ratio);
-    label->setPixmap(pixmap);
+    label->setProperty(PictureProperty, pictureName);
     label->setAccessibleName(name);
     label->setToolTip(name);
     return label;
+}
+
+// Draws the label's picture at its size, from the twin that matches the screen.
+void draw(QLabel* label) {
+    const qreal ratio = label->devicePixelRatioF();
+    QPixmap pixmap =
+        pictures::loadFor(label->property(PictureProperty).toString(), ratio)
+            .scaled(label->size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    pixmap.setDevicePixelRatio(ratio);
+    label->setPixmap(pixmap);
 }
 
 } // namespace
@@ -64,8 +73,9 @@ void ProductPage::createProductPanel() {
     Picture9->setFrameShape(QFrame::Panel);
     Picture9->setAccessibleName(QStringLiteral("製品情報"));
     text(Picture9, QStringLiteral("製品名"), "ProductHeading", rect(240, 240, 1200, 255));
-    picture(Picture9, QStringLiteral("ProgramIcon"), QStringLiteral("モルベーンのアイコン"),
-            "ProgramIcon", rect(240, 600, IconSize, IconSize));
+    pictures_.append(picture(Picture9, QStringLiteral("ProgramIcon"),
+                             QStringLiteral("モルベーンのアイコン"), "ProgramIcon",
+                             rect(240, 600, IconSize, IconSize)));
     Label25 = text(Picture9, QStringLiteral("モルベーン3.1"), "Label25", rect(840, 600, 2640, 375));
     QFont nameFont = Label25->font();
     nameFont.setPointSizeF(NamePoints);
@@ -73,8 +83,8 @@ void ProductPage::createProductPanel() {
     Label25->setFont(nameFont);
     Label30 =
         text(Picture9, QStringLiteral("Version 3.120"), "Label30", rect(840, 1020, 2400, 255));
-    picture(Picture9, QStringLiteral("Logo"), QStringLiteral("モルベーンのロゴ"), "ProductLogo",
-            rect(3480, 240, LogoWidth, LogoHeight));
+    pictures_.append(picture(Picture9, QStringLiteral("Logo"), QStringLiteral("モルベーンのロゴ"),
+                             "ProductLogo", rect(3480, 240, LogoWidth, LogoHeight)));
     text(Picture9, QStringLiteral("製作・著作"), "MakerHeading", rect(240, 1560, 1500, 255));
     text(Picture9, Credits, "MakerCredits", rect(480, 1860, 4800, 600));
     Command24 = place(new QPushButton(QStringLiteral("サポート情報"), Picture9), "Command24",
@@ -94,9 +104,6 @@ void ProductPage::createSupportPanel() {
         text(Picture10, QStringLiteral("ホームページ"), "Label49", rect(240, 1260, 1320, 255));
     const QString address = supportPage().toString();
     Command13 = place(new QPushButton(Picture10), "Command13", rect(1680, 1200, 3255, 375));
-    // A long folder would not fit: the button shows its end, the tooltip all of it.
-    Command13->setText(
-        Command13->fontMetrics().elidedText(address, Qt::ElideMiddle, Command13->width() - 12));
     Command13->setToolTip(address);
     Command13->setAccessibleName(address);
     Label49->setBuddy(Command13);
@@ -107,6 +114,19 @@ void ProductPage::createSupportPanel() {
 }
 
 void ProductPage::fill() {}
+
+void ProductPage::showEvent(QShowEvent* event) {
+    // Decoding the pictures and measuring the address would cost the clock's start while
+    // this page is hidden; both wait for the first showing.
+    for (QLabel* label : std::exchange(pictures_, {}))
+        draw(label);
+    if (Command13->text().isEmpty()) {
+        // A long folder would not fit: the button shows its end, the tooltip all of it.
+        Command13->setText(Command13->fontMetrics().elidedText(
+            Command13->accessibleName(), Qt::ElideMiddle, Command13->width() - ButtonMargin));
+    }
+    Page::showEvent(event);
+}
 
 QUrl ProductPage::supportPage() {
     return QUrl::fromLocalFile(QDir(QCoreApplication::applicationDirPath()).filePath(SupportFile));

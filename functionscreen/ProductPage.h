@@ -27,6 +27,9 @@ public:
     QLabel *Label25, *Label30, *Label31, *Label45, *Label49, *Label73;
     QPushButton *Command24, *Command25, *Command13;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createProductPanel();
     void createSupportPanel();
@@ -34,4 +37,5 @@ private:
     void bringPanelToFront(QFrame* panel);
 
     Form2& form2_;
+    QList<QLabel*> pictures_; // not drawn yet
 };

@@ -113,10 +113,23 @@ QString timeText(const std::optional<QDateTime>& when) {
 
 SearchPage::SearchPage(Form2& form2, QWidget* parent)
     : Page(QStringLiteral("Picture6"), Page::TopTwips, parent)
-    , form2_(form2) {
+    , form2_(form2) {}
+
+void SearchPage::build() {
+    if (List2)
+        return;
+    // Line edits lay out their text as they are made, which would start the font system
+    // before the clock shows: the page makes its controls when it is first needed.
     createSearchControls();
     createPropertyControls();
     connectControls();
+    fillFileTypes();
+    Frame1->setTitle(PropertiesTitle);
+    // Made on a page already showing, they are shown by hand.
+    if (isVisible()) {
+        for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            control->show();
+    }
 }
 
 void SearchPage::createSearchControls() {
@@ -187,9 +200,7 @@ void SearchPage::createPropertyControls() {
 }
 
 void SearchPage::showEvent(QShowEvent* event) {
-    // A group box measures its title at once, which would cost the clock's start while
-    // this page is hidden; the title waits for the first showing.
-    Frame1->setTitle(PropertiesTitle);
+    build();
     Page::showEvent(event);
 }
 
@@ -229,6 +240,7 @@ void SearchPage::Command16_Click() {
 }
 
 void SearchPage::setSearchFiles() {
+    build();
     const QString pattern = Text4->text().isEmpty() ? AllFiles : Text4->text();
     if (Text5->text().isEmpty()) {
         dialogs::message(window(), NoFolderMessage);
@@ -240,6 +252,7 @@ void SearchPage::setSearchFiles() {
 }
 
 void SearchPage::getSearchFiles(const QString& specification) {
+    build();
     const qsizetype split = specification.lastIndexOf(Separator) + 1;
     // Every hit is listed and counted: no 16-bit list cuts the result short.
     const QStringList names = hits(specification.left(split), specification.mid(split));
@@ -271,6 +284,7 @@ QStringList SearchPage::hits(const QString& folder, const QString& pattern) cons
 }
 
 void SearchPage::HY_NoCheck() {
+    build();
     Label64->setText(Unset);
     for (QLabel* line : Label66)
         line->setText(Unset);

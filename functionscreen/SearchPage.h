@@ -21,7 +21,8 @@ class SearchPage : public Page {
 public:
     SearchPage(Form2& form2, QWidget* parent);
 
-    void fillFileTypes();
+    // Makes the controls; every use of the page does it first.
+    void build();
     void setSearchFiles();
     void getSearchFiles(const QString& specification);
     void HY_NoCheck();
@@ -46,6 +47,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void fillFileTypes();
     void createSearchControls();
     void createPropertyControls();
     void connectControls();

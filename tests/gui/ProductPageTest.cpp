@@ -52,6 +52,16 @@ TEST(ProductPage, NameAndVersionInTheirTypeAndPlaces) {
     EXPECT_EQ(page.Command25->geometry(), QRect(224, 192, 113, 25));
 }
 
+TEST(ProductPage, PicturesAndTheAddressAreDrawnOnceThePageShows) {
+    OnProductPage p;
+    for (const char* name : {"ProgramIcon", "ProductLogo"}) {
+        const auto* picture = p.page().findChild<QLabel*>(QString::fromLatin1(name));
+        ASSERT_NE(picture, nullptr) << name;
+        EXPECT_FALSE(picture->pixmap().isNull()) << name;
+    }
+    EXPECT_FALSE(p.page().Command13->text().isEmpty());
+}
+
 TEST(ProductPage, SupportButtonOpensTheDeliveredPageAndIgnoresTheAnswer) {
     OnProductPage p;
     const QUrl page = ProductPage::supportPage();

@@ -110,6 +110,8 @@ TEST(SearchPage, ControlsSitAtTheirPlacesWithTheirCaptions) {
     OnSearchPage p;
     SearchPage& page = p.page();
     EXPECT_TRUE(page.isVisible());
+    for (QWidget* control : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(control->isVisible()) << control->objectName().toStdString();
     EXPECT_EQ(page.Command15->text(), QStringLiteral("参  照"));
     EXPECT_EQ(page.Command16->text(), QStringLiteral("検索開始"));
     EXPECT_EQ(page.Check5->text(), QStringLiteral("隠しファイルも検索する"));
@@ -308,4 +310,24 @@ TEST(SearchPage, TheFileTypePopupOffersItsRowsOnlyWhileOpen) {
     combo->hidePopup();
     ASSERT_TRUE(eventually([&] { return !combo->view()->isVisible(); }, "the popup closed"));
     EXPECT_TRUE(combo->view()->size().isEmpty());
+}
+
+// The page makes its controls when first needed: used before it ever showed, it still
+// searches, and once shown every control is seen.
+TEST(SearchPage, APageNotYetShownStillSearchesAndShowsAllItsControlsLater) {
+    Harness h;
+    h.start();
+    QTemporaryDir files;
+    QFile(QDir(files.path()).filePath(QStringLiteral("a.txt"))).open(QIODevice::WriteOnly);
+    Form2& form2 = h.form2();
+    form2.getSearchFiles(files.path() + QStringLiteral("/*.*"));
+    SearchPage& page = *form2.Picture6;
+    EXPECT_EQ(page.Label67->text(), QStringLiteral("1 個のヒット"));
+    EXPECT_EQ(page.Combo1->count(), 14);
+
+    h.form1().kvDir->trigger();
+    const QList<QWidget*> controls{page.Text4, page.Combo1, page.Text5,
+                                   page.List2, page.Frame1, page.Label64};
+    for (QWidget* control : controls)
+        EXPECT_TRUE(control->isVisible()) << control->objectName().toStdString();
 }
