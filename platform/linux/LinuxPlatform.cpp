@@ -22,7 +22,9 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/statvfs.h>
 #include <sys/utsname.h>
 #include <unistd.h>
@@ -67,7 +69,10 @@ QString canonicalFolder(const QString& folder) {
 
 LinuxPlatform::LinuxPlatform()
     : meminfo_(QStringLiteral("/proc/meminfo")) {}
-LinuxPlatform::~LinuxPlatform() = default;
+LinuxPlatform::~LinuxPlatform() {
+    if (instanceLock_ >= 0)
+        ::close(instanceLock_);
+}
 
 MemoryStatus LinuxPlatform::memoryStatus() {
     // Read four times a second: the file stays open and is read into a fixed buffer.
@@ -243,10 +248,14 @@ bool LinuxPlatform::claimSingleInstance(const QString& dataFolder) {
     QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (folder.isEmpty() || !QFileInfo(folder).isWritable())
         folder = QDir::tempPath();
-    instanceLock_ = std::make_unique<QLockFile>(
+    const QByteArray path = QFile::encodeName(
         QDir(folder).filePath(QStringLiteral("morvane-%1.lock").arg(QString::fromLatin1(key))));
-    instanceLock_->setStaleLockTime(0);
-    return instanceLock_->tryLock(0);
+    // The kernel's lock on the open file ends with the process, however it ends, so no lock
+    // is ever stale; and nothing is written, so the start waits for no disk.
+    if (instanceLock_ >= 0)
+        ::close(instanceLock_);
+    instanceLock_ = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    return instanceLock_ >= 0 && ::flock(instanceLock_, LOCK_EX | LOCK_NB) == 0;
 }
 
 bool LinuxPlatform::startProgram(const QString& path) {

@@ -3,7 +3,6 @@
 #include "platform/Platform.h"
 
 #include <QFile>
-#include <QLockFile>
 #include <memory>
 
 class SoundOutput;
@@ -45,5 +44,5 @@ private:
 
     QFile meminfo_;
     std::unique_ptr<SoundOutput> sound_;
-    std::unique_ptr<QLockFile> instanceLock_;
+    int instanceLock_ = -1; // the open lock file; its lock goes when the process ends
 };
