@@ -1,10 +1,11 @@
 #include "LinuxPlatform.h"
 
-#include "DesktopEntry.h"
-#include "DesktopSettings.h"
+#include "DesktopServices.h"
 #include "Logind.h"
 #include "SoundOutput.h"
 #include "SystemFigures.h"
+#include "desktop/DesktopEntry.h"
+#include "desktop/DesktopSettings.h"
 
 #include <QCryptographicHash>
 #include <QDesktopServices>
@@ -36,6 +37,7 @@ const QString BaseIconTheme = QStringLiteral("hicolor");
 const QString InstalledIconTheme = QStringLiteral("Adwaita"); // adwaita-icon-theme
 constexpr int MeminfoBufferSize = 4096;
 const QString SoundModule = QStringLiteral("morvane_sound");
+const QString DesktopModule = QStringLiteral("morvane_desktop");
 const QString OsReleasePaths[] = {QStringLiteral("/etc/os-release"),
                                   QStringLiteral("/usr/lib/os-release")};
 constexpr qint64 OsReleaseMaxBytes = 65536;
@@ -63,6 +65,15 @@ QString canonicalFolder(const QString& folder) {
     const QString parent = QFileInfo(info.absolutePath()).canonicalFilePath();
     return parent.isEmpty() ? QDir::cleanPath(info.absoluteFilePath())
                             : QDir(parent).filePath(info.fileName());
+}
+
+// The factory of a module beside the executable; null, with a warning, when it cannot load.
+template <typename Factory> Factory factoryOf(const QString& name, const char* symbol) {
+    QLibrary module(QDir(QCoreApplication::applicationDirPath()).filePath(name));
+    const auto factory = reinterpret_cast<Factory>(module.resolve(symbol));
+    if (!factory)
+        qWarning("%s: %s", qPrintable(name), qPrintable(module.errorString()));
+    return factory;
 }
 
 } // namespace
@@ -121,8 +132,11 @@ OsVersion LinuxPlatform::osVersion() {
 }
 
 int LinuxPlatform::currentWallpaper(QString& result, QString& failure) {
-    return desktopsettings::readPath(desktopsettings::BackgroundSchema, desktopsettings::PictureKey,
-                                     result, failure);
+    DesktopServices* services = desktop();
+    if (!services)
+        return desktopsettings::NotFound;
+    return services->readPath(desktopsettings::BackgroundSchema, desktopsettings::PictureKey,
+                              result, failure);
 }
 
 void LinuxPlatform::setTopmost(QWidget* window, bool topmost) {
@@ -161,7 +175,8 @@ bool LinuxPlatform::setWallpaper(const QString& path) {
     // Only a picture the desktop can show counts as set.
     if (!path.isEmpty() && QImageReader(path).read().isNull())
         return false;
-    return desktopsettings::writePath(desktopsettings::BackgroundSchema, path);
+    DesktopServices* services = desktop();
+    return services && services->writePath(desktopsettings::BackgroundSchema, path);
 }
 
 bool LinuxPlatform::endSession(SessionEnd request) {
@@ -202,8 +217,9 @@ QPixmap LinuxPlatform::fileIcon(const QString& path) {
     if (QIcon::themeName().isEmpty() || QIcon::themeName() == BaseIconTheme)
         QIcon::setThemeName(InstalledIconTheme);
     QIcon icon;
-    if (desktopentry::isDesktopEntry(path)) {
-        const QString name = desktopentry::iconName(path);
+    DesktopServices* services = desktopentry::isDesktopEntry(path) ? desktop() : nullptr;
+    if (services) {
+        const QString name = services->iconName(path);
         icon = QFileInfo(name).isAbsolute() ? QIcon(name) : QIcon::fromTheme(name);
     }
     if (icon.isNull())
@@ -214,16 +230,19 @@ QPixmap LinuxPlatform::fileIcon(const QString& path) {
 
 SoundOutput* LinuxPlatform::sound() {
     if (!sound_) {
-        QLibrary module(QDir(QCoreApplication::applicationDirPath()).filePath(SoundModule));
-        const auto create =
-            reinterpret_cast<SoundOutputFactory>(module.resolve(MORVANE_SOUND_FACTORY));
-        if (!create) {
-            qWarning("No sound: %s", qPrintable(module.errorString()));
-            return nullptr;
-        }
-        sound_.reset(create());
+        if (const auto create = factoryOf<SoundOutputFactory>(SoundModule, MORVANE_SOUND_FACTORY))
+            sound_.reset(create());
     }
     return sound_.get();
+}
+
+DesktopServices* LinuxPlatform::desktop() {
+    if (!desktop_) {
+        if (const auto create =
+                factoryOf<DesktopServicesFactory>(DesktopModule, MORVANE_DESKTOP_FACTORY))
+            desktop_.reset(create());
+    }
+    return desktop_.get();
 }
 
 void LinuxPlatform::playSound(const QString& path) {
@@ -259,7 +278,9 @@ bool LinuxPlatform::claimSingleInstance(const QString& dataFolder) {
 }
 
 bool LinuxPlatform::startProgram(const QString& path) {
-    if (desktopentry::isDesktopEntry(path))
-        return desktopentry::launch(path);
+    if (desktopentry::isDesktopEntry(path)) {
+        DesktopServices* services = desktop();
+        return services && services->launch(path);
+    }
     return QProcess::startDetached(path, {});
 }

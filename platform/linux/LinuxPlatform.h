@@ -5,6 +5,7 @@
 #include <QFile>
 #include <memory>
 
+class DesktopServices;
 class SoundOutput;
 
 // The operating-system operations on a Linux desktop.
@@ -41,8 +42,11 @@ public:
 private:
     // The sound module, loaded at the first sound; null when it cannot be loaded.
     SoundOutput* sound();
+    // The desktop module, loaded at first use; null when it cannot be loaded.
+    DesktopServices* desktop();
 
     QFile meminfo_;
     std::unique_ptr<SoundOutput> sound_;
+    std::unique_ptr<DesktopServices> desktop_;
     int instanceLock_ = -1; // the open lock file; its lock goes when the process ends
 };

@@ -32,11 +32,12 @@ stop_display() {
 }
 trap stop_display EXIT
 
-# The install folder: the program, its sound module and a Data folder, as a user has it.
+# The install folder: the program, its modules and a Data folder, as a user has it.
 install_program() {
     local folder=$work/install
     mkdir -p "$folder/Data"
-    cp "$program" "$module" "$folder/"
+    # The desktop module lies beside the sound module in the build folder.
+    cp "$program" "$module" "$(dirname "$module")/morvane_desktop.so" "$folder/"
     sox -n -r 44100 -c 1 -b 16 "$work/half-hour.wav" synth "$TONE_SECONDS" sine 880 vol 0.5
     sox -n -r 44100 -c 1 -b 16 "$work/full-hour.wav" synth 2 sine 440 vol 0.5
     printf '0,0,0,"off",24,0,0,1,1\r\n' >"$folder/Data/St.kvi"

@@ -23,7 +23,8 @@ stop_all() {
 trap stop_all EXIT
 
 mkdir -p "$work/install/Data"
-cp "$program" "$module" "$work/install/"
+# The desktop module lies beside the sound module in the build folder.
+cp "$program" "$module" "$(dirname "$module")/morvane_desktop.so" "$work/install/"
 cp "$(dirname "$0")/../../Data/"*.kvi "$work/install/Data/"
 printf '0,0,1,"off",12,0,0,0,1\r\n' >"$work/install/Data/St.kvi"
 

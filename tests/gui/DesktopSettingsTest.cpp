@@ -4,7 +4,7 @@
 #include <gio/gio.h>
 
 #include "ErrorReport.h"
-#include "platform/linux/DesktopSettings.h"
+#include "platform/linux/desktop/DesktopSettings.h"
 
 #include <QDir>
 #include <QFile>

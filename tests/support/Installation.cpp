@@ -41,8 +41,9 @@ VirtualDisplay::~VirtualDisplay() {
 Installation::Installation() {
     const QString executable = QStringLiteral(MORVANE_EXECUTABLE);
     QFile::copy(executable, QDir(folder()).filePath(QStringLiteral("morvane")));
-    const QString module = QStringLiteral(MORVANE_SOUND_MODULE);
-    QFile::copy(module, QDir(folder()).filePath(QFileInfo(module).fileName()));
+    for (const QString& module :
+         {QStringLiteral(MORVANE_SOUND_MODULE), QStringLiteral(MORVANE_DESKTOP_MODULE)})
+        QFile::copy(module, QDir(folder()).filePath(QFileInfo(module).fileName()));
     QDir().mkpath(QDir(folder()).filePath(QStringLiteral("Data")));
     const QDir delivered(QStringLiteral(MORVANE_SOURCE_DIR "/Data"));
     for (const QString& name : delivered.entryList({QStringLiteral("*.kvi")}, QDir::Files))

@@ -8,8 +8,6 @@
 namespace desktopentry {
 namespace {
 
-const QString Suffix = QStringLiteral(".desktop");
-
 struct Unref {
     void operator()(gpointer object) const { g_object_unref(object); }
 };
@@ -20,10 +18,6 @@ AppInfo open(const QString& path) {
 }
 
 } // namespace
-
-bool isDesktopEntry(const QString& path) {
-    return path.endsWith(Suffix);
-}
 
 bool launch(const QString& path) {
     const AppInfo info = open(path);
