@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -21,8 +21,7 @@ constexpr qsizetype CopyChunkBytes = 64 * 1024;
 constexpr mode_t NewFileMode = 0666;
 const QString BackupSuffix = QStringLiteral(".bak");
 const QByteArray TemporarySuffix = ".XXXXXX";
-// The names mkstemp makes from TemporarySuffix; a backup such as ".bak123" is not one.
-const QString TemporaryPattern = QStringLiteral("^(?!bak\\d*$)[A-Za-z0-9]{6}$");
+constexpr qsizetype TemporaryLetters = 6;
 
 QByteArray native(const QString& path) {
     return QFile::encodeName(path);
@@ -202,17 +201,34 @@ std::optional<Kept> keepCopy(const QString& target, const QString& base, QString
     return std::nullopt;
 }
 
+namespace {
+
+bool isTemporaryOf(const QString& name, const QString& fileName) {
+    if (name.size() != fileName.size() + 1 + TemporaryLetters || !name.startsWith(fileName) ||
+        name[fileName.size()] != u'.')
+        return false;
+    const QStringView letters = QStringView(name).last(TemporaryLetters);
+    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    // mkstemp's letters, as TemporarySuffix asks for; a backup such as ".bak123" is not one.
+    if (letters.startsWith(u"bak") && std::all_of(letters.begin() + 3, letters.end(), isDigit))
+        return false;
+    return std::all_of(letters.begin(), letters.end(), [&](QChar c) {
+        return isDigit(c) || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    });
+}
+
+} // namespace
+
 void removeStaleTemporaries(const QString& folder, const QStringList& fileNames) {
-    static const QRegularExpression suffix(TemporaryPattern);
+    // One listing, matched by hand: name filters and patterns would bring in the regular
+    // expression engine at every start.
     const QDir dir(folder);
-    for (const QString& fileName : fileNames) {
-        const QStringList found =
-            dir.entryList({fileName + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
-        for (const QString& name : found) {
-            if (suffix.match(name.mid(fileName.size() + 1)).hasMatch() &&
-                !isLink(dir.filePath(name)))
-                QFile::remove(dir.filePath(name));
-        }
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
+        const bool stale =
+            std::any_of(fileNames.begin(), fileNames.end(),
+                        [&](const QString& file) { return isTemporaryOf(name, file); });
+        if (stale && !isLink(dir.filePath(name)))
+            QFile::remove(dir.filePath(name));
     }
 }
 

@@ -172,10 +172,12 @@ TEST(HostileDataFile, ADanglingLinkCountsAsMissingAndEndsAsAWorkingFile) {
 TEST(HostileDataFile, StaleTemporaryFilesOfTheProgramAreSweptAndNothingElse) {
     Install install;
     const QStringList stale = {QStringLiteral("St.kvi.a1B2c3"), QStringLiteral("fiti.kvi.XyZ123"),
-                               QStringLiteral("alarmset.kvi.000000")};
+                               QStringLiteral("alarmset.kvi.000000"),
+                               QStringLiteral("St.kvi.bakery")};
     const QStringList kept = {QStringLiteral("St.kvi"),           QStringLiteral("St.kvi.bak"),
                               QStringLiteral("St.kvi.bak123"),    QStringLiteral("St.kvi.notes"),
-                              QStringLiteral("other.txt.a1B2c3"), QStringLiteral("fot.kvi.a1B2c")};
+                              QStringLiteral("other.txt.a1B2c3"), QStringLiteral("fot.kvi.a1B2c"),
+                              QStringLiteral("St.kvi.a1-2c3"),    QStringLiteral("St.kvi.ａ1B2c3")};
     for (const QString& name : stale + kept)
         writeAll(install.path(name), "x");
     datafile::removeStaleTemporaries(install.data);
