@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QImageReader>
 
 // The pictures live in a static library, so their resource must be pulled in by hand.
@@ -45,13 +46,59 @@ QPixmap loadFor(const QString& name, qreal screenRatio) {
     return read(name);
 }
 
-QIcon icon(const QString& name) {
+namespace {
+
+QIcon readIcon(const QString& name) {
     QIcon icon;
     icon.addPixmap(read(name));
     // The large one by hand: Qt looks for the @2x file only on a screen already scaled.
     if (QFile::exists(Prefix + name + Large))
         icon.addPixmap(loadFor(name, LargeRatio));
     return icon;
+}
+
+// An icon read when first drawn: the function screen's buttons wait hidden at the start,
+// and decoding their pictures then would only delay the clock.
+class PictureIconEngine final : public QIconEngine {
+public:
+    explicit PictureIconEngine(const QString& name)
+        : name_(name) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        read().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return read().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return read().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        return read().pixmap(size, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return read().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QIconEngine* clone() const override { return new PictureIconEngine(name_); }
+
+private:
+    const QIcon& read() {
+        if (icon_.isNull())
+            icon_ = readIcon(name_);
+        return icon_;
+    }
+
+    const QString name_;
+    QIcon icon_;
+};
+
+} // namespace
+
+QIcon icon(const QString& name) {
+    return QIcon(new PictureIconEngine(name));
 }
 
 } // namespace pictures

@@ -1,6 +1,7 @@
 #include "Pictures.h"
 
 #include <QDir>
+#include <QIcon>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -25,4 +26,15 @@ TEST(SharpPictures, EveryPictureHasATwinDrawnAtTwiceTheDetail) {
             << "an enlarged copy, not a drawing";
         EXPECT_EQ(pictures::loadFor(name, 1.5).devicePixelRatio(), 2.0);
     }
+}
+
+// An icon reads its pictures only when drawn, and then draws each screen from its own twin.
+TEST(SharpPictures, AnIconDrawsEachScreenFromItsOwnTwin) {
+    const QIcon icon = pictures::icon(QStringLiteral("PageAlarm"));
+    EXPECT_FALSE(icon.isNull());
+    const QPixmap small = icon.pixmap(QSize(16, 16), 1.0);
+    const QPixmap large = icon.pixmap(QSize(16, 16), 2.0);
+    EXPECT_EQ(small.toImage(), pictures::loadFor(QStringLiteral("PageAlarm"), 1.0).toImage());
+    EXPECT_EQ(large.toImage(), pictures::loadFor(QStringLiteral("PageAlarm"), 2.0).toImage());
+    EXPECT_EQ(large.devicePixelRatio(), 2.0);
 }
