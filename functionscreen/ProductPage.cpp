@@ -12,8 +12,6 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include <utility>
-
 namespace {
 
 const QString SupportFile = QStringLiteral("support.html");
@@ -73,9 +71,8 @@ void ProductPage::createProductPanel() {
     Picture9->setFrameShape(QFrame::Panel);
     Picture9->setAccessibleName(QStringLiteral("製品情報"));
     text(Picture9, QStringLiteral("製品名"), "ProductHeading", rect(240, 240, 1200, 255));
-    pictures_.append(picture(Picture9, QStringLiteral("ProgramIcon"),
-                             QStringLiteral("モルベーンのアイコン"), "ProgramIcon",
-                             rect(240, 600, IconSize, IconSize)));
+    picture(Picture9, QStringLiteral("ProgramIcon"), QStringLiteral("モルベーンのアイコン"),
+            "ProgramIcon", rect(240, 600, IconSize, IconSize));
     Label25 = text(Picture9, QStringLiteral("モルベーン3.1"), "Label25", rect(840, 600, 2640, 375));
     QFont nameFont = Label25->font();
     nameFont.setPointSizeF(NamePoints);
@@ -83,8 +80,8 @@ void ProductPage::createProductPanel() {
     Label25->setFont(nameFont);
     Label30 =
         text(Picture9, QStringLiteral("Version 3.120"), "Label30", rect(840, 1020, 2400, 255));
-    pictures_.append(picture(Picture9, QStringLiteral("Logo"), QStringLiteral("モルベーンのロゴ"),
-                             "ProductLogo", rect(3480, 240, LogoWidth, LogoHeight)));
+    picture(Picture9, QStringLiteral("Logo"), QStringLiteral("モルベーンのロゴ"), "ProductLogo",
+            rect(3480, 240, LogoWidth, LogoHeight));
     text(Picture9, QStringLiteral("製作・著作"), "MakerHeading", rect(240, 1560, 1500, 255));
     text(Picture9, Credits, "MakerCredits", rect(480, 1860, 4800, 600));
     Command24 = place(new QPushButton(QStringLiteral("サポート情報"), Picture9), "Command24",
@@ -118,8 +115,10 @@ void ProductPage::fill() {}
 void ProductPage::showEvent(QShowEvent* event) {
     // Decoding the pictures and measuring the address would cost the clock's start while
     // this page is hidden; both wait for the first showing.
-    for (QLabel* label : std::exchange(pictures_, {}))
-        draw(label);
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label->property(PictureProperty).isValid() && label->pixmap().isNull())
+            draw(label);
+    }
     if (Command13->text().isEmpty()) {
         // A long folder would not fit: the button shows its end, the tooltip all of it.
         Command13->setText(Command13->fontMetrics().elidedText(

@@ -37,5 +37,4 @@ private:
     void bringPanelToFront(QFrame* panel);
 
     Form2& form2_;
-    QList<QLabel*> pictures_; // not drawn yet
 };
