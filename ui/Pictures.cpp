@@ -66,26 +66,26 @@ public:
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
-        read().paint(painter, rect, Qt::AlignCenter, mode, state);
+        loaded().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return read().actualSize(size, mode, state);
+        return loaded().actualSize(size, mode, state);
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return read().pixmap(size, mode, state);
+        return loaded().pixmap(size, mode, state);
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
                          qreal scale) override {
-        return read().pixmap(size, scale, mode, state);
+        return loaded().pixmap(size, scale, mode, state);
     }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
-        return read().availableSizes(mode, state);
+        return loaded().availableSizes(mode, state);
     }
     bool isNull() override { return false; }
     QIconEngine* clone() const override { return new PictureIconEngine(name_); }
 
 private:
-    const QIcon& read() {
+    const QIcon& loaded() {
         if (icon_.isNull())
             icon_ = readIcon(name_);
         return icon_;
