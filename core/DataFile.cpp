@@ -2,6 +2,7 @@
 
 #include "BoundedRead.h"
 #include "FileReplace.h"
+#include "RecordFormat.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,6 +60,13 @@ QString failureReason(const QString& path, qint64 size, const QString& detail) {
     return QStringLiteral("書き込みに失敗しました（%1）。").arg(detail);
 }
 
+QString replaceAt(const QString& target, const QByteArray& bytes) {
+    QString detail;
+    if (filereplace::replaceContents(target, bytes, detail))
+        return {};
+    return failureReason(target, bytes.size(), detail);
+}
+
 } // namespace
 
 QByteArray deliveredDefault(const QString& fileName) {
@@ -77,15 +85,32 @@ std::optional<QByteArray> readBytes(const QString& path) {
     return std::move(file.bytes);
 }
 
+namespace {
+
+// A link is written through to a file that holds as many fields as the record written,
+// as a data file on a synced folder does, or to a name not made yet.
+bool readsAsSameRecord(const QString& target, const QByteArray& bytes) {
+    if (!QFileInfo::exists(target))
+        return true;
+    const std::optional<QByteArray> old = readBytes(target);
+    return old && record::fieldCount(*old) == record::fieldCount(bytes);
+}
+
+} // namespace
+
 QString writeAtomically(const QString& path, const QByteArray& bytes) {
     // A read-only file stays untouched, as it would on the system the files come from.
     if (isReadOnlyFile(QFileInfo(path)))
         return failureReason(path, bytes.size(), {});
     const QString target = filereplace::writeTarget(path);
+    if (target == path || readsAsSameRecord(target, bytes))
+        return replaceAt(target, bytes);
+    // The link points to a file of the user's that is no such record: it is kept aside
+    // and a file of the program's own takes its place.
     QString detail;
-    if (filereplace::replaceContents(target, bytes, detail))
-        return {};
-    return failureReason(target, bytes.size(), detail);
+    if (!filereplace::keepCopy(path, path, detail))
+        return KeepFailedReason.arg(detail);
+    return replaceAt(path, bytes);
 }
 
 void removeStaleTemporaries(const DataFolder& data) {
@@ -100,18 +125,20 @@ QString writeFailureMessage(const QString& fileName, const QString& reason) {
 Repair restoreDefault(const DataFolder& data, const QString& fileName) {
     const QString path = data.path(fileName);
     QDir().mkpath(data.folder());
-    // What lies where the write would go is kept before anything is written; a link that
-    // points nowhere has nothing to keep and is written through.
-    const QString target = filereplace::writeTarget(path);
+    // What lies at the name is kept before anything is written. A repair never writes
+    // through a link: the link is kept as it is and a regular file takes its place, so what
+    // it points to, which may be any file of the user's, is never touched.
+    const bool link = QFileInfo(path).isSymLink();
     std::optional<filereplace::Kept> kept;
-    if (QFileInfo(target).exists() || QFileInfo(target).isSymLink()) {
+    if (link || QFileInfo::exists(path)) {
         QString detail;
-        kept = filereplace::keepCopy(target, path, detail);
+        kept = filereplace::keepCopy(path, path, detail);
         if (!kept)
             return {startedFromDefaults(fileName),
                     writeFailureMessage(fileName, KeepFailedReason.arg(detail))};
     }
-    const QString reason = writeAtomically(path, deliveredDefault(fileName));
+    const QByteArray bytes = deliveredDefault(fileName);
+    const QString reason = link ? replaceAt(path, bytes) : writeAtomically(path, bytes);
     if (!reason.isEmpty()) {
         // The damaged file is still in its place, so its extra name is of no use.
         if (kept && !kept->moved) {

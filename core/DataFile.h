@@ -22,8 +22,10 @@ QByteArray deliveredDefault(const QString& fileName);
 // or is larger than MaxFileBytes. Never waits, whatever lies at path.
 std::optional<QByteArray> readBytes(const QString& path);
 
-// Replaces the file with bytes in one step, through a link to a regular file. Returns the
-// reason in Japanese, or empty; on failure the old file is left as it was.
+// Replaces the file with bytes in one step. A link is written through to a regular file
+// that holds a record of the same fields; a link to anything else is kept aside and
+// replaced. Returns the reason in Japanese, or empty; on failure the old file is left as
+// it was.
 QString writeAtomically(const QString& path, const QByteArray& bytes);
 
 // Removes what writes killed halfway left in the data folder.
@@ -47,9 +49,9 @@ template <typename T>
 T load(const DataFolder& data, const QString& fileName,
        const std::function<T(const QByteArray&)>& parse, Repair& repair);
 
-// The old file is kept first (a hard link or copy) and the default then replaces it in one
-// step, so the name never stands empty or missing; when it cannot be kept, nothing is
-// written.
+// The old file is kept first (a hard link, a copy, or a link kept as a link) and the
+// default then replaces it in one step, so the name never stands empty or missing; when it
+// cannot be kept, nothing is written. What a link points to is never written.
 Repair restoreDefault(const DataFolder& data, const QString& fileName);
 
 // The message for a failed write, naming the file and the reason.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -20,11 +21,22 @@ constexpr int MaxBackups = 1000;
 constexpr qsizetype CopyChunkBytes = 64 * 1024;
 constexpr mode_t NewFileMode = 0666;
 const QString BackupSuffix = QStringLiteral(".bak");
-const QByteArray TemporarySuffix = ".XXXXXX";
+// A temporary file is hidden and tagged, a shape no user gives a copy of their own, so the
+// sweep after an interrupted write can never take a user's file for a leftover.
+const QString TemporaryPrefix = QStringLiteral(".");
+const QString TemporaryTag = QStringLiteral(".morvane-");
 constexpr qsizetype TemporaryLetters = 6;
 
 QByteArray native(const QString& path) {
     return QFile::encodeName(path);
+}
+
+// The mkstemp template of a temporary file beside target.
+QByteArray temporaryTemplate(const QString& target) {
+    const QFileInfo file(target);
+    return native(QDir(file.path())
+                      .filePath(TemporaryPrefix + file.fileName() + TemporaryTag +
+                                QString(TemporaryLetters, u'X')));
 }
 
 QString systemError(int error) {
@@ -98,6 +110,16 @@ bool isLink(const QString& path) {
     return ::lstat(native(path).constData(), &status) == 0 && S_ISLNK(status.st_mode);
 }
 
+// What the link says, as it says it: a relative link stays relative beside its twin.
+std::optional<QByteArray> linkText(const QString& link) {
+    QByteArray text(PATH_MAX, Qt::Uninitialized);
+    const ssize_t length = ::readlink(native(link).constData(), text.data(), size_t(text.size()));
+    if (length < 0 || length >= text.size())
+        return std::nullopt;
+    text.truncate(length);
+    return text;
+}
+
 bool copyBytes(int in, int out) {
     char chunk[CopyChunkBytes];
     for (;;) {
@@ -128,6 +150,13 @@ bool copyRegular(const QString& from, const QString& to, QString& detail) {
 
 // One attempt at keeping target under name: EEXIST means try the next name.
 int keepUnder(const QString& target, const QString& name, bool folder, QString& detail) {
+    // A link is kept as a link to the same place, never by what it points to.
+    if (isLink(target)) {
+        const std::optional<QByteArray> pointsTo = linkText(target);
+        if (!pointsTo)
+            return EIO;
+        return ::symlink(pointsTo->constData(), native(name).constData()) == 0 ? 0 : errno;
+    }
     if (folder)
         return ::renameat2(AT_FDCWD, native(target).constData(), AT_FDCWD, native(name).constData(),
                            RENAME_NOREPLACE) == 0
@@ -136,7 +165,7 @@ int keepUnder(const QString& target, const QString& name, bool folder, QString& 
     if (::link(native(target).constData(), native(name).constData()) == 0)
         return 0;
     const int linkError = errno;
-    if (linkError == EEXIST || !QFileInfo(target).isFile() || isLink(target))
+    if (linkError == EEXIST || !QFileInfo(target).isFile())
         return linkError;
     // No hard links here (another file system, or one without them): copy the bytes.
     if (copyRegular(target, name, detail))
@@ -159,7 +188,7 @@ QString writeTarget(const QString& path) {
 }
 
 bool replaceContents(const QString& target, const QByteArray& bytes, QString& detail) {
-    Temporary temporary{native(target) + TemporarySuffix};
+    Temporary temporary{temporaryTemplate(target)};
     if (!temporary.makeUnique())
         return fail(detail, systemError(errno));
     copyMode(native(target), temporary.fd);
@@ -204,16 +233,12 @@ std::optional<Kept> keepCopy(const QString& target, const QString& base, QString
 namespace {
 
 bool isTemporaryOf(const QString& name, const QString& fileName) {
-    if (name.size() != fileName.size() + 1 + TemporaryLetters || !name.startsWith(fileName) ||
-        name[fileName.size()] != u'.')
+    const QString head = TemporaryPrefix + fileName + TemporaryTag;
+    if (name.size() != head.size() + TemporaryLetters || !name.startsWith(head))
         return false;
     const QStringView letters = QStringView(name).last(TemporaryLetters);
-    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
-    // mkstemp's letters, as TemporarySuffix asks for; a backup such as ".bak123" is not one.
-    if (letters.startsWith(u"bak") && std::all_of(letters.begin() + 3, letters.end(), isDigit))
-        return false;
-    return std::all_of(letters.begin(), letters.end(), [&](QChar c) {
-        return isDigit(c) || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    return std::all_of(letters.begin(), letters.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
     });
 }
 

@@ -20,8 +20,9 @@ QString writeTarget(const QString& path);
 bool replaceContents(const QString& target, const QByteArray& bytes, QString& detail);
 
 // A copy of what lies at target, made without moving it, under the first free name of
-// base + ".bak", ".bak1", ".bak2" ... A hard link where the system allows it, else a
-// copy; only a folder is moved. The name taken, or nothing when no copy could be made.
+// base + ".bak", ".bak1", ".bak2" ... A link is kept as a link to the same place; a file
+// by a hard link where the system allows it, else a copy; only a folder is moved. The name taken,
+// or nothing when no copy could be made.
 struct Kept {
     QString path;
     bool moved = false; // the original itself was moved there

@@ -41,6 +41,14 @@ QString textProblem(const QString& value) {
     return {};
 }
 
+qsizetype fieldCount(const QByteArray& bytes) {
+    Reader reader(bytes);
+    qsizetype count = 0;
+    for (; !reader.atEnd(); ++count)
+        reader.readText();
+    return count;
+}
+
 Reader::Reader(const QByteArray& bytes)
     : text_(cp932::decode(bytes)) {}
 

@@ -74,6 +74,9 @@ private:
     bool lineStarted_ = false;
 };
 
+// How many fields the bytes hold, read as the sequential reader reads them.
+qsizetype fieldCount(const QByteArray& bytes);
+
 // Why a text cannot be stored in a data file, or empty when it can.
 QString textProblem(const QString& value);
 

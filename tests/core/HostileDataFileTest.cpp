@@ -133,51 +133,77 @@ TEST(HostileDataFile, WritesGoThroughALinkToItsTargetAndLeaveTheLink) {
     EXPECT_TRUE(datafile::writeAtomically(install.path(datafile::Settings), "new").isEmpty());
     EXPECT_TRUE(hostile::isLink(install.path(datafile::Settings)));
     EXPECT_EQ(readAll(elsewhere + QStringLiteral("/St.kvi")), QByteArray("new"));
-
-    // A damaged target is kept by copy or link before the default replaces it.
-    const datafile::Repair repair = datafile::restoreDefault(install.data, datafile::Settings);
-    EXPECT_TRUE(hostile::isLink(install.path(datafile::Settings)));
-    EXPECT_EQ(readAll(elsewhere + QStringLiteral("/St.kvi")),
-              datafile::deliveredDefault(datafile::Settings));
-    EXPECT_EQ(readAll(install.path(QStringLiteral("St.kvi.bak"))), QByteArray("new"));
-    EXPECT_TRUE(repair.recovered.contains(QStringLiteral("St.kvi.bak")));
 }
 
-TEST(HostileDataFile, ADanglingLinkCountsAsMissingAndEndsAsAWorkingFile) {
+TEST(HostileDataFile, ALinkToAnotherKindOfFileIsKeptAsideAndItsTargetNeverWritten) {
     Install install;
-    // Its folder exists: the file is made where the link points, and the link works again.
+    const QString elsewhere = install.dir.filePath(QStringLiteral("users"));
+    QDir().mkpath(elsewhere);
+    const QByteArray passwd = "root:x:0:0:root:/root:/bin/bash\nuser:x:1000:1000::/home/user:\n";
+    const QByteArray csv = "1,2,3\r\n4,5,6\r\n";
+    writeAll(elsewhere + QStringLiteral("/passwd"), passwd);
+    writeAll(elsewhere + QStringLiteral("/table.csv"), csv);
+    ASSERT_TRUE(
+        hostile::makeLink(QStringLiteral("../users/passwd"), install.path(datafile::Settings)));
+    ASSERT_TRUE(hostile::makeLink(elsewhere + QStringLiteral("/table.csv"),
+                                  install.path(datafile::Position)));
+
+    // A repair of the damaged settings, and a write of the place at exit.
+    const datafile::Repair repair = loadInTime(install, datafile::Settings);
+    EXPECT_TRUE(repair.writeFailure.isEmpty()) << repair.writeFailure.toStdString();
+    EXPECT_TRUE(repair.recovered.contains(QStringLiteral("St.kvi.bak")));
+    EXPECT_TRUE(
+        datafile::writeAtomically(install.path(datafile::Position), "9000,600\r\n").isEmpty());
+
+    EXPECT_EQ(readAll(elsewhere + QStringLiteral("/passwd")), passwd);
+    EXPECT_EQ(readAll(elsewhere + QStringLiteral("/table.csv")), csv);
+    for (const QString& name : {datafile::Settings, datafile::Position}) {
+        EXPECT_FALSE(hostile::isLink(install.path(name))) << name.toStdString();
+        EXPECT_TRUE(hostile::isLink(install.path(name + QStringLiteral(".bak"))));
+    }
+    EXPECT_EQ(hostile::linkTarget(install.path(QStringLiteral("St.kvi.bak"))),
+              QStringLiteral("../users/passwd"));
+    EXPECT_EQ(readAll(install.path(datafile::Position)), QByteArray("9000,600\r\n"));
+}
+
+TEST(HostileDataFile, ADanglingLinkCountsAsMissingAndIsKeptAsideForAWorkingFile) {
+    Install install;
+    // Whether its folder is there or gone (a synced drive not mounted), the repair writes
+    // a file of its own and keeps the link as it was.
     ASSERT_TRUE(hostile::makeLink(install.dir.filePath(QStringLiteral("St.kvi")),
                                   install.path(datafile::Settings)));
-    datafile::Repair repair = loadInTime(install, datafile::Settings);
-    EXPECT_TRUE(repair.writeFailure.isEmpty());
-    EXPECT_TRUE(repair.recovered.contains(QStringLiteral("作り直しました")));
-    EXPECT_FALSE(repair.recovered.contains(QStringLiteral(".bak")));
-    EXPECT_TRUE(hostile::isLink(install.path(datafile::Settings)));
-    EXPECT_EQ(readAll(install.path(datafile::Settings)),
-              datafile::deliveredDefault(datafile::Settings));
-
-    // Its folder is gone (a synced drive not mounted): the link is kept aside and replaced.
     ASSERT_TRUE(hostile::makeLink(QStringLiteral("/nonexistent/fiti.kvi"),
                                   install.path(datafile::Position)));
-    repair = loadInTime(install, datafile::Position);
-    EXPECT_TRUE(repair.writeFailure.isEmpty());
-    EXPECT_TRUE(repair.recovered.contains(QStringLiteral("fiti.kvi.bak")));
-    EXPECT_FALSE(hostile::isLink(install.path(datafile::Position)));
-    EXPECT_EQ(readAll(install.path(datafile::Position)),
-              datafile::deliveredDefault(datafile::Position));
-    EXPECT_EQ(hostile::linkTarget(install.path(QStringLiteral("fiti.kvi.bak"))),
-              QStringLiteral("/nonexistent/fiti.kvi"));
+    for (const QString& name : {datafile::Settings, datafile::Position}) {
+        const QString link = hostile::linkTarget(install.path(name));
+        const datafile::Repair repair = loadInTime(install, name);
+        EXPECT_TRUE(repair.writeFailure.isEmpty());
+        EXPECT_TRUE(repair.recovered.contains(name + QStringLiteral(".bak")));
+        EXPECT_FALSE(hostile::isLink(install.path(name)));
+        EXPECT_EQ(readAll(install.path(name)), datafile::deliveredDefault(name));
+        EXPECT_EQ(hostile::linkTarget(install.path(name + QStringLiteral(".bak"))), link);
+    }
+    EXPECT_FALSE(QFileInfo::exists(install.dir.filePath(QStringLiteral("St.kvi"))));
 }
 
 TEST(HostileDataFile, StaleTemporaryFilesOfTheProgramAreSweptAndNothingElse) {
     Install install;
-    const QStringList stale = {QStringLiteral("St.kvi.a1B2c3"), QStringLiteral("fiti.kvi.XyZ123"),
-                               QStringLiteral("alarmset.kvi.000000"),
-                               QStringLiteral("St.kvi.bakery")};
-    const QStringList kept = {QStringLiteral("St.kvi"),           QStringLiteral("St.kvi.bak"),
-                              QStringLiteral("St.kvi.bak123"),    QStringLiteral("St.kvi.notes"),
-                              QStringLiteral("other.txt.a1B2c3"), QStringLiteral("fot.kvi.a1B2c"),
-                              QStringLiteral("St.kvi.a1-2c3"),    QStringLiteral("St.kvi.ａ1B2c3")};
+    const QStringList stale = {QStringLiteral(".St.kvi.morvane-a1B2c3"),
+                               QStringLiteral(".fiti.kvi.morvane-XyZ123"),
+                               QStringLiteral(".alarmset.kvi.morvane-000000")};
+    // A user's own copies beside the originals, whatever their names, are never taken.
+    const QStringList kept = {QStringLiteral("St.kvi"),
+                              QStringLiteral("St.kvi.bak"),
+                              QStringLiteral("St.kvi.bak3"),
+                              QStringLiteral("St.kvi.backup"),
+                              QStringLiteral("St.kvi.old123"),
+                              QStringLiteral("alarmset.kvi.saved1"),
+                              QStringLiteral("fot.kvi.orig99"),
+                              QStringLiteral("St.kvi.a1B2c3"),
+                              QStringLiteral(".St.kvi.morvane-a1B2c"),
+                              QStringLiteral(".other.txt.morvane-a1B2c3"),
+                              QStringLiteral(".St.kvi.morvane-a1-2c3"),
+                              QStringLiteral(".St.kvi.morvane-ａ1B2c3")};
     for (const QString& name : stale + kept)
         writeAll(install.path(name), "x");
     datafile::removeStaleTemporaries(install.data);
@@ -186,7 +212,7 @@ TEST(HostileDataFile, StaleTemporaryFilesOfTheProgramAreSweptAndNothingElse) {
     EXPECT_EQ(hostile::namesIn(install.data.folder()), expected);
 }
 
-TEST(HostileDataFile, ATargetOnAnotherFileSystemIsKeptByCopy) {
+TEST(HostileDataFile, ALinkToAnotherFileSystemIsKeptAsALinkAndItsTargetLeftAlone) {
     Install install;
     const QString elsewhere = install.dir.filePath(QStringLiteral("synced"));
     const ScratchMount other(elsewhere, QStringLiteral("size=64k"));
@@ -198,8 +224,7 @@ TEST(HostileDataFile, ATargetOnAnotherFileSystemIsKeptByCopy) {
     const datafile::Repair repair = loadInTime(install, datafile::Font);
     EXPECT_TRUE(repair.writeFailure.isEmpty()) << repair.writeFailure.toStdString();
     EXPECT_EQ(readAll(install.path(QStringLiteral("fot.kvi.bak"))), QByteArray("\"half"));
-    EXPECT_FALSE(hostile::isLink(install.path(QStringLiteral("fot.kvi.bak"))));
-    EXPECT_TRUE(hostile::isLink(install.path(datafile::Font)));
-    EXPECT_EQ(readAll(elsewhere + QStringLiteral("/fot.kvi")),
-              datafile::deliveredDefault(datafile::Font));
+    EXPECT_TRUE(hostile::isLink(install.path(QStringLiteral("fot.kvi.bak"))));
+    EXPECT_FALSE(hostile::isLink(install.path(datafile::Font)));
+    EXPECT_EQ(readAll(elsewhere + QStringLiteral("/fot.kvi")), QByteArray("\"half"));
 }

@@ -17,7 +17,7 @@ constexpr int KillsPerPath = 120;
 // land in the start-up, in the temporary file's write and sync, in the backup and in the
 // rename alike.
 constexpr int LatestKillMs = 60;
-const QRegularExpression Temporary(QStringLiteral("\\.kvi\\.(?!bak)[A-Za-z0-9]{6}$"));
+const QRegularExpression Temporary(QStringLiteral("^\\..*\\.kvi\\.morvane-[A-Za-z0-9]{6}$"));
 
 struct Tally {
     int temporariesSwept = 0;
