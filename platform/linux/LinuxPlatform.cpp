@@ -263,18 +263,24 @@ bool LinuxPlatform::claimSingleInstance(const QString& dataFolder) {
         QCryptographicHash::hash(canonicalFolder(dataFolder).toUtf8(), QCryptographicHash::Sha1)
             .toHex()
             .left(16);
-    // The session's runtime folder goes away with the session, and the lock with it.
+    // The session's runtime folder goes away with the session, and the lock with it. In the
+    // shared temporary folder the user's own number keeps one user's lock from another's.
     QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty() || !QFileInfo(folder).isWritable())
+    QString name = QStringLiteral("morvane-%1.lock").arg(QString::fromLatin1(key));
+    if (folder.isEmpty() || !QFileInfo(folder).isWritable()) {
         folder = QDir::tempPath();
-    const QByteArray path = QFile::encodeName(
-        QDir(folder).filePath(QStringLiteral("morvane-%1.lock").arg(QString::fromLatin1(key))));
+        name = QStringLiteral("morvane-%1-%2.lock").arg(::geteuid()).arg(QString::fromLatin1(key));
+    }
+    const QByteArray path = QFile::encodeName(QDir(folder).filePath(name));
     // The kernel's lock on the open file ends with the process, however it ends, so no lock
     // is ever stale; and nothing is written, so the start waits for no disk.
     if (instanceLock_ >= 0)
         ::close(instanceLock_);
     instanceLock_ = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    return instanceLock_ >= 0 && ::flock(instanceLock_, LOCK_EX | LOCK_NB) == 0;
+    // Only a lock another copy holds refuses the start; a lock that cannot be had at all (a
+    // full or read-only folder, another user's file) must not lock the user out.
+    return instanceLock_ < 0 || ::flock(instanceLock_, LOCK_EX | LOCK_NB) == 0 ||
+           errno != EWOULDBLOCK;
 }
 
 bool LinuxPlatform::startProgram(const QString& path) {

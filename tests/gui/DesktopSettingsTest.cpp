@@ -99,6 +99,14 @@ TEST_F(DesktopSettings, TextAfterAnEncodedNulIsCutAndAForeignAddressIsAFault) {
     EXPECT_EQ(read(path, failure), BadValue);
     EXPECT_EQ(path, QStringLiteral("kept"));
     EXPECT_FALSE(failure.isEmpty());
+
+    // A foreign address of megabytes could name no path that fits: it is neither
+    // converted nor put into a report.
+    storeUri(("https://example.org/" + QByteArray(4 << 20, 'a')).constData());
+    failure.clear();
+    EXPECT_EQ(read(path, failure), MoreData);
+    EXPECT_EQ(path, QStringLiteral("kept"));
+    EXPECT_TRUE(failure.isEmpty());
 }
 
 TEST(ErrorReport, TextAndCaption) {

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -68,7 +69,7 @@ TEST(HostileStart, ACopyThatWillBeRefusedWritesNothingAndIsRefusedAfterShowing) 
     Harness h;
     h.setFile(datafile::Settings, DamagedSettings);
     h.setFile(datafile::Position, "9007,601\r\n");
-    hostile::writeAll(h.dataPath(QStringLiteral("St.kvi.Ab12Cd")), "the running copy's write");
+    hostile::writeAll(h.dataPath(QStringLiteral(".St.kvi.morvane-Ab12Cd")), "the running copy's write");
     const QMap<QString, QByteArray> before = snapshot(h);
     h.platform.firstInstance = false;
     dialogs::script::push(dialogs::Answer::Ok);
@@ -100,11 +101,13 @@ TEST(HostileStart, ADamagedFileOnAFullDiskStaysAsItWasWithOneMessage) {
 TEST(HostileStart, TheFirstCopySweepsWhatKilledWritesLeftBehind) {
     Harness h;
     h.setFile(datafile::Settings, QuickSettings);
-    hostile::writeAll(h.dataPath(QStringLiteral("St.kvi.Ab12Cd")), "half a write");
+    hostile::writeAll(h.dataPath(QStringLiteral(".St.kvi.morvane-Ab12Cd")), "half a write");
     hostile::writeAll(h.dataPath(QStringLiteral("St.kvi.bak")), "kept");
+    hostile::writeAll(h.dataPath(QStringLiteral("St.kvi.backup")), "the user's own");
     h.start();
-    EXPECT_FALSE(QFileInfo::exists(h.dataPath(QStringLiteral("St.kvi.Ab12Cd"))));
+    EXPECT_FALSE(QFileInfo::exists(h.dataPath(QStringLiteral(".St.kvi.morvane-Ab12Cd"))));
     EXPECT_TRUE(QFileInfo::exists(h.dataPath(QStringLiteral("St.kvi.bak"))));
+    EXPECT_TRUE(QFileInfo::exists(h.dataPath(QStringLiteral("St.kvi.backup"))));
 }
 
 TEST(HostileStart, ADanglingLinkAsSettingsGivesOneMessageAndAFileThatWorks) {
@@ -173,4 +176,25 @@ TEST(SingleInstance, TheLockFollowsTheDataFolderThroughALink) {
     EXPECT_FALSE(second->claimSingleInstance(install.filePath(QStringLiteral("linked/Data"))));
     EXPECT_FALSE(second->claimSingleInstance(install.filePath(QStringLiteral("real/./Data"))));
     EXPECT_TRUE(elsewhere->claimSingleInstance(install.filePath(QStringLiteral("other/Data"))));
+}
+
+TEST(SingleInstance, ALockThatCannotBeOpenedStillStartsTheProgram) {
+    QTemporaryDir runtime;
+    QTemporaryDir install;
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    const QString data = install.filePath(QStringLiteral("Data"));
+    {
+        const auto first = createPlatform();
+        ASSERT_TRUE(first->claimSingleInstance(data));
+    }
+    // Where the lock file stood now stands what no one can lock: a folder, then a link.
+    const QString lock = QDir(runtime.path()).filePath(hostile::namesIn(runtime.path()).value(0));
+    ASSERT_TRUE(QFile::remove(lock));
+    ASSERT_TRUE(QDir().mkdir(lock));
+    EXPECT_TRUE(createPlatform()->claimSingleInstance(data));
+    ASSERT_TRUE(QDir().rmdir(lock));
+    ASSERT_TRUE(hostile::makeLink(QStringLiteral("/nonexistent"), lock));
+    EXPECT_TRUE(createPlatform()->claimSingleInstance(data));
+    qputenv("XDG_RUNTIME_DIR", saved);
 }

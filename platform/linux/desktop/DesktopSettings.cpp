@@ -4,12 +4,17 @@
 #include "DesktopSettings.h"
 
 #include <QFile>
+#include <cstring>
 #include <memory>
 
 namespace desktopsettings {
 namespace {
 
 const QString EncodedNul = QStringLiteral("%00");
+// Each byte of a path takes at most three in its address ("%xx"), after the scheme and a
+// host: a longer address names no path that fits the reader, and is neither converted nor
+// shown.
+constexpr size_t MaxAddressBytes = 3 * ValueBytes + 64;
 
 struct Unref {
     void operator()(GSettingsSchema* schema) const { g_settings_schema_unref(schema); }
@@ -48,6 +53,8 @@ int readPath(const char* schemaId, const char* key, QString& result, QString& fa
         return NotFound;
     const Owned<GSettings> settings(g_settings_new_full(schema.get(), nullptr, nullptr));
     const Owned<gchar> uri(g_settings_get_string(settings.get(), key));
+    if (::strnlen(uri.get(), MaxAddressBytes + 1) > MaxAddressBytes)
+        return MoreData;
     const QByteArray address = cutAtNul(uri.get());
     if (address.isEmpty()) {
         result.clear();
