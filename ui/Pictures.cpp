@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QHash>
 #include <QIconEngine>
 #include <QImageReader>
 
@@ -98,7 +99,15 @@ private:
 } // namespace
 
 QIcon icon(const QString& name) {
-    return QIcon(new PictureIconEngine(name));
+    // One icon per picture for the whole run. The style keeps what it draws of an icon in
+    // the pixmap cache under the icon's own key, so icons made anew at every opening of
+    // the function screen left a copy there each time, until the cache was full. Never
+    // freed: the program ends without unwinding, and the pictures are few and small.
+    static auto* const icons = new QHash<QString, QIcon>;
+    auto known = icons->constFind(name);
+    if (known == icons->constEnd())
+        known = icons->insert(name, QIcon(new PictureIconEngine(name)));
+    return *known;
 }
 
 } // namespace pictures
