@@ -4,6 +4,7 @@
 #include "Context.h"
 #include "DriveFigures.h"
 #include "Form2.h"
+#include "PhraseLabel.h"
 #include "Twips.h"
 #include "platform/Platform.h"
 
@@ -26,6 +27,10 @@ const QColor Black(0, 0, 0);
 const QColor LightGrey(192, 192, 192);
 constexpr int HeadingWidth = 900;
 constexpr int HeadingHeight = 255;
+// The gauge's end labels stand just above the gauge, not half under it.
+constexpr int GaugeEndHeight = 255;
+constexpr int GaugeTop = 1140;
+constexpr int GaugeEndTop = GaugeTop - GaugeEndHeight;
 // The gauge counts in hundredths of its figures, as far as an int holds them.
 constexpr double GaugeSteps = 100;
 
@@ -53,10 +58,11 @@ void DrivesPage::createControls() {
     // Hidden until the type is known: a reader would announce the placeholder.
     Label33 = place(new QLabel(this), "Label33", rect(3240, 360, 2535, 285));
     Label33->hide();
-    Label34 = place(new QLabel(QStringLiteral("0 MB"), this), "Label34", rect(720, 960, 735, 255));
-    Label35 = place(new QLabel(this), "Label35", rect(3360, 960, 2415, 255));
+    Label34 = place(new QLabel(QStringLiteral("0 MB"), this), "Label34",
+                    rect(720, GaugeEndTop, 735, GaugeEndHeight));
+    Label35 = place(new QLabel(this), "Label35", rect(3360, GaugeEndTop, 2415, GaugeEndHeight));
     Label35->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    PB2 = place(new QProgressBar(this), "PB2", rect(720, 1140, 5055, 375));
+    PB2 = place(new QProgressBar(this), "PB2", rect(720, GaugeTop, 5055, 375));
     PB2->setTextVisible(false);
     Label36 = place(new QLabel(QStringLiteral("総容量"), this), "Label36",
                     rect(1560, 1680, HeadingWidth, HeadingHeight));
@@ -67,8 +73,7 @@ void DrivesPage::createControls() {
     Label38 = place(new QLabel(QStringLiteral("空き容量"), this), "Label38",
                     rect(1320, 2640, HeadingWidth, HeadingHeight));
     Label42 = place(grey(new QLabel(this)), "Label42", rect(2475, 2640, 2340, 300));
-    Label74 = place(new QLabel(Note, this), "Label74", rect(600, 3360, 5175, 495));
-    Label74->setWordWrap(true);
+    Label74 = place(new PhraseLabel(Note, this), "Label74", rect(600, 3360, 5175, 495));
     for (auto [label, colour] : {std::pair{Label34, Red},
                                  {Label35, Blue},
                                  {Label40, Black},

@@ -2,6 +2,7 @@
 
 #include "Context.h"
 #include "Form2.h"
+#include "PhraseLabel.h"
 #include "Pictures.h"
 #include "Twips.h"
 #include "platform/Platform.h"
@@ -104,8 +105,7 @@ void ProductPage::createSupportPanel() {
     Command13->setToolTip(address);
     Command13->setAccessibleName(address);
     Label49->setBuddy(Command13);
-    Label73 = text(Picture10, SupportText, "Label73", rect(240, 1800, 4935, 900));
-    Label73->setWordWrap(true);
+    Label73 = place(new PhraseLabel(SupportText, Picture10), "Label73", rect(240, 1800, 4935, 900));
     Command25 = place(new QPushButton(QStringLiteral("製品情報"), Picture10), "Command25",
                       rect(3360, 2880, 1695, 375));
 }

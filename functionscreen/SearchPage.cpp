@@ -36,6 +36,12 @@ const QString HasNot = QStringLiteral("なし");
 constexpr QChar Separator = u'/';
 const QColor AttributeOn(0, 0, 0);
 const QColor AttributeOff(224, 224, 224);
+// The frame's border runs through the middle of its title, as the design draws its frames:
+// a title above the border would push the border onto the first row of values.
+const QString FrameStyle =
+    QStringLiteral("QGroupBox#Frame1 { border: 1px solid palette(mid); margin-top: 0.5em; }"
+                   "QGroupBox#Frame1::title { subcontrol-origin: margin; left: 6px; padding: 0 2px;"
+                   " background-color: palette(window); }");
 
 const QStringList FileTypes = {
     QStringLiteral("*.*  (全て)"),          QStringLiteral("*.txt (テキスト)"),
@@ -155,7 +161,7 @@ void SearchPage::createSearchControls() {
                    rect(120, 1320, 2535, 180));
     Label57 = place(new QLabel(QStringLiteral("ヒットファイル"), this), "Label57",
                     rect(120, 1680, 1365, 195));
-    Label67 = place(new QLabel(HitsHeading, this), "Label67", rect(1560, 1725, 1335, 255));
+    Label67 = place(new FittingLabel(HitsHeading, this), "Label67", rect(1560, 1725, 1335, 255));
     List2 = place(new QListView(this), "List2", rect(120, 1920, 2775, 2205));
     // One model filled in one step, rows of one height: a folder of 100,000 hits lists at
     // once, with no widget per name.
@@ -173,17 +179,19 @@ void SearchPage::createSearchControls() {
 void SearchPage::createPropertyControls() {
     using twips::rect;
     Frame1 = place(new QGroupBox(this), "Frame1", rect(3000, 1800, 3135, 2295));
+    Frame1->setStyleSheet(FrameStyle);
     Frame1->setAccessibleName(PropertiesTitle);
     for (const Heading& heading : PropertyHeadings)
         place(new QLabel(QString::fromUtf8(heading.text), Frame1), heading.name,
               rect(heading.left, heading.top, HeadingWidth, LineHeight));
-    // The value lines narrow their face rather than cut off a long name or time.
+    // The value lines narrow their face rather than cut off a long name or time; a name too
+    // long even for that is elided, whole in its tooltip.
     Label64 = place(new FittingLabel(Unset, Frame1), NamePlace.name,
                     rect(NamePlace.left, NamePlace.top, NamePlace.width, NamePlace.height));
     for (std::size_t i = 0; i < Label66.size(); ++i) {
         const Place& at = ValuePlaces[i];
-        Label66[i] =
-            place(new QLabel(Unset, Frame1), at.name, rect(at.left, at.top, at.width, at.height));
+        Label66[i] = place(new FittingLabel(Unset, Frame1), at.name,
+                           rect(at.left, at.top, at.width, at.height));
         Label66[i]->setProperty("index", int(i));
     }
     // A value line tells a screen reader which value it is.

@@ -7,6 +7,7 @@
 #include "Dialogs.h"
 #include "Form2.h"
 #include "Patterns.h"
+#include "PhraseLabel.h"
 #include "RecordFormat.h"
 #include "SettingsFiles.h"
 #include "mainwindow/Form1.h"
@@ -91,9 +92,8 @@ void SettingsPage::createPositionFrame() {
     Label48 = place(new QLabel(Frame3), "Label48", {40, 24, 80, 16});
     caption(QStringLiteral("Y :"), Frame3, {14, 44, 24, 16});
     Label51 = place(new QLabel(Frame3), "Label51", {40, 44, 80, 16});
-    Label54 = place(new QLabel(QStringLiteral("画面の位置は自動で保存されます。"), Frame3),
+    Label54 = place(new PhraseLabel(QStringLiteral("画面の位置は自動で保存されます。"), Frame3),
                     "Label54", {10, 68, 116, 40});
-    Label54->setWordWrap(true);
 }
 
 void SettingsPage::showEvent(QShowEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "Context.h"
 #include "Dialogs.h"
+#include "FittingLabel.h"
 #include "Form2.h"
 #include "SystemFigures.h"
 #include "Twips.h"
@@ -49,7 +50,7 @@ SystemPage::SystemPage(Form2& form2, QWidget* parent)
 void SystemPage::createFigures() {
     using twips::rect;
     const auto label = [this](const char* text, const char* name, const QRect& geometry) {
-        return place(new QLabel(QString::fromUtf8(text), this), name, geometry);
+        return place(new FittingLabel(QString::fromUtf8(text), this), name, geometry);
     };
     Label10 = label("コンピュータ名", "Label10", rect(HeadingLeft, 240, 1560, 300));
     Label9 = label("", "Label9", rect(2160, 240, 3120, 300));

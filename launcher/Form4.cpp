@@ -2,6 +2,7 @@
 
 #include "Context.h"
 #include "Dialogs.h"
+#include "FittingLabel.h"
 #include "Form5.h"
 #include "Twips.h"
 #include "platform/Platform.h"
@@ -118,6 +119,7 @@ Form4::Form4(Context& context, QWidget* editorOwner)
     TabSa->setAccessibleName(StripName);
     // Five folder names share the strip's width, as the design has them, without scrolling.
     TabSa->setUsesScrollButtons(false);
+    TabSa->setElideMode(Qt::ElideRight);
     auto* narrowTabs = new NarrowTabs;
     narrowTabs->setParent(TabSa->tabBar());
     TabSa->tabBar()->setStyle(narrowTabs);
@@ -154,7 +156,8 @@ void Form4::createSlot(int slot) {
     button->setIconSize(QSize(IconPixels, IconPixels));
     connect(button, &QPushButton::clicked, this, [this, slot] { Command1_Click(slot); });
     Command1[slot] = button;
-    auto* name = named(new QLabel(NewShortcutName, page), indexed("Label1", slot));
+    // A long name is elided, whole in its tooltip.
+    auto* name = named(new FittingLabel(NewShortcutName, page), indexed("Label1", slot));
     name->setGeometry(cell(NameLabel, slot));
     name->setBuddy(button);
     Label1[slot] = name;
@@ -188,6 +191,8 @@ void Form4::load() {
 
 void Form4::setFolderName(int folder, const QString& name) {
     TabSa->setTabText(folder - 1, name);
+    // A long name is elided on its tab, so the tooltip has all of it.
+    TabSa->setTabToolTip(folder - 1, name);
     Picture1[folder - 1]->setAccessibleName(name);
 }
 

@@ -2,7 +2,9 @@
 
 #include "Context.h"
 #include "Dialogs.h"
+#include "FittingLabel.h"
 #include "Form4.h"
+#include "PhraseLabel.h"
 #include "RecordFormat.h"
 #include "Twips.h"
 #include "platform/Platform.h"
@@ -102,14 +104,16 @@ void Form5::createShortcutPanel() {
     Picture1 = placed(new QLabel(P1), "Picture1", PreviewPlace);
     Picture1->setAccessibleName(PreviewName);
     Picture1->setToolTip(PreviewName);
-    Label2 = placed(new QLabel(PathPrompt, P1), "Label2", PathPlace);
+    // A long path is elided in its middle, whole in its tooltip.
+    auto* path = placed(new FittingLabel(PathPrompt, P1), "Label2", PathPlace);
+    path->setElideMode(Qt::ElideMiddle);
+    Label2 = path;
     setPoints(Label2, LargerPoints);
     Command1 = placed(new QPushButton(BrowseCaption, P1), "Command1", BrowsePlace);
     Label3[0] = placed(new QLabel(NamePrompt, P1), "Label3(0)", NamePromptPlace);
     Text1 = placed(new QLineEdit(P1), "Text1", NamePlace);
     Label3[0]->setBuddy(Text1);
-    Label3[1] = placed(new QLabel(LengthNote, P1), "Label3(1)", NotePlace);
-    Label3[1]->setWordWrap(true);
+    Label3[1] = placed(new PhraseLabel(LengthNote, P1), "Label3(1)", NotePlace);
     Command4 = placed(new QPushButton(DeleteCaption, P1), "Command4", DeletePlace);
     Command2 = placed(new QPushButton(ConfirmCaption, P1), "Command2", ConfirmPlace);
     Command3 = placed(new QPushButton(CancelCaption, P1), "Command3", CancelPlace);

@@ -162,10 +162,27 @@ void Form1::applySizeMode(const Variant& mode) {
     pictures::show(GLMSa, this->*(row->face));
     GLMSa->setVisible(row->glmsaVisible);
     setFixedSize(twips::size(row->widthTwips, row->heightTwips));
+    showOnlyWholeControls();
     F2().Picture7->Command23->setText(row->caption);
     if (row->mode != 2)
         Label10->clear();
     update();
+}
+
+void Form1::showOnlyWholeControls() {
+    for (QWidget* control : cutOff_)
+        control->show();
+    cutOff_.clear();
+    // A control the window's edge cuts through is not shown at all: a sliver of a figure or
+    // of a button reads as a smudge. The title strip stays, as the handle to drag by.
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect place = control->geometry();
+        const bool cut = rect().intersects(place) && !rect().contains(place);
+        if (cut && control != Label10 && !control->isWindow() && control->isVisibleTo(this)) {
+            control->hide();
+            cutOff_.append(control);
+        }
+    }
 }
 
 void Form1::applyLockAtLoad() {

@@ -86,6 +86,9 @@ private:
     void readSettings();
     void showLogo();
     void readPosition();
+    // Hides the controls that the size mode's edges cut through, and shows again the ones
+    // that the last mode hid.
+    void showOnlyWholeControls();
     void applyLockAtLoad();
     void applyAlwaysOnTop();
     void readFont();
@@ -113,6 +116,7 @@ private:
     Form6* form6_;
     Launcher* launcher_;
     QPixmap background_;
+    QList<QWidget*> cutOff_;
     mutable ClockTexts clockTexts_;
     MeterTexts meterTexts_;
     // The alarm guard lets one firing through per slot; the raise flag says the window may

@@ -30,13 +30,20 @@ Kind kindOf(QChar c) {
     return Kind::Other;
 }
 
-// A line may break between a and b: after punctuation that closes, before one that opens,
-// and where a word of one kind of script ends and another begins. Hiragana after a word
-// stays with it (okurigana, particles).
-bool mayBreak(QChar a, QChar b) {
-    if (Closers.contains(b) || Openers.contains(a))
+// The polite prefixes, which belong to the word in kanji that follows them (お知らせ, ご注意).
+const QString Prefixes = QStringLiteral("おご");
+
+bool prefixes(QChar c, QChar next) {
+    return Prefixes.contains(c) && kindOf(next) == Kind::Kanji;
+}
+
+// A line may break between a and b (next follows b): after punctuation that closes, before
+// one that opens, and where a word of one kind of script ends and another begins. Hiragana
+// after a word stays with it (okurigana, particles); a polite prefix goes with its word.
+bool mayBreak(QChar a, QChar b, QChar next) {
+    if (Closers.contains(b) || Openers.contains(a) || prefixes(a, b))
         return false;
-    if (Closers.contains(a) || Openers.contains(b))
+    if (Closers.contains(a) || Openers.contains(b) || prefixes(b, next))
         return true;
     const Kind from = kindOf(a);
     const Kind to = kindOf(b);
@@ -51,7 +58,7 @@ QStringList split(const QString& text) {
     QStringList parts;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (parts.isEmpty() || text[i - 1].isSpace() || text[i].isSpace() ||
-            mayBreak(text[i - 1], text[i]))
+            mayBreak(text[i - 1], text[i], i + 1 < text.size() ? text[i + 1] : QChar()))
             parts.append(QString());
         parts.last() += text[i];
     }

@@ -43,6 +43,11 @@ TEST(JapaneseText, CaptionsBreakBetweenPhrasesNeverInsideAWord) {
               (QStringList{QStringLiteral("サウンドの"), QStringLiteral("パス")}));
     EXPECT_EQ(phrases::split(QStringLiteral("インポート")),
               QStringList{QStringLiteral("インポート")});
+    // A polite prefix goes with the word it stands before.
+    EXPECT_EQ(phrases::split(QStringLiteral("単位にご注意ください。")),
+              (QStringList{QStringLiteral("単位に"), QStringLiteral("ご注意ください。")}));
+    EXPECT_EQ(phrases::split(QStringLiteral("バージョンをお知らせ")),
+              (QStringList{QStringLiteral("バージョンを"), QStringLiteral("お知らせ")}));
     const struct {
         const char* text;
         int characters;

@@ -20,11 +20,12 @@ public:
     bool systemMoveAccepted = false;
     bool sessionEndAccepted = true;
     bool programStarts = true;
+    QString computer = QStringLiteral("desk");
     std::optional<QString> user = QStringLiteral("user");
     OsVersion version{6, 1, 7601, QStringLiteral("Test")};
 
     MemoryStatus memoryStatus() override { return memory; }
-    QString computerName() override { return QStringLiteral("desk"); }
+    QString computerName() override { return computer; }
     std::optional<QString> userName() override { return user; }
     OsVersion osVersion() override { return version; }
     // The wallpaper as the desktop's settings hold it: its code, path and fault words.
