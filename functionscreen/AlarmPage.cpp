@@ -4,6 +4,7 @@
 #include "Context.h"
 #include "Dialogs.h"
 #include "Form2.h"
+#include "ListBox.h"
 #include "Pictures.h"
 #include "RecordFormat.h"
 #include "Twips.h"
@@ -12,6 +13,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
 namespace {
@@ -42,10 +44,10 @@ void AlarmPage::createControls() {
     using twips::rect;
     Label43 = place(new QLabel(QStringLiteral("時間帯 (24時間)"), this), "Label43",
                     rect(135, 120, 1350, 180));
-    List = place(new QListWidget(this), "List", rect(135, 360, 1920, 2580));
+    List = place(new ListBox(this), "List", rect(135, 360, 1920, 2580));
     Label39 = place(new QLabel(QStringLiteral("サウンドのパス"), this), "Label39",
                     rect(2160, 120, 1260, 180));
-    Com = place(new QListWidget(this), "Com", rect(2040, 360, 4095, 2580));
+    Com = place(new ListBox(this), "Com", rect(2040, 360, 4095, 2580));
     Command8 = place(new WrapButton(QStringLiteral("サウンド設定"), this), "Command8",
                      rect(1440, 3120, 1335, 375));
     Command11 =
@@ -82,12 +84,25 @@ void AlarmPage::connectControls() {
         connect(list, &QListWidget::clicked, this, pick);
         connect(list, &QListWidget::activated, this, pick);
     }
+    scrollTogether();
     connect(Command8, &QPushButton::clicked, this, &AlarmPage::Command8_Click);
     connect(Command11, &QPushButton::clicked, this, &AlarmPage::Command11_Click);
     connect(Command10, &QPushButton::clicked, this, &AlarmPage::Command10_Click);
     connect(Command9, &QPushButton::clicked, this, &AlarmPage::Command9_Click);
     connect(Command12, &QPushButton::clicked, this, &AlarmPage::Command12_Click);
     connect(Command7, &QPushButton::clicked, this, &AlarmPage::Command7_Click);
+}
+
+void AlarmPage::scrollTogether() {
+    // One slot is one row of both lists, so they scroll as one: by wheel, bar or key.
+    for (auto [from, to] : {std::pair{List, Com}, std::pair{Com, List}})
+        connect(from->verticalScrollBar(), &QScrollBar::valueChanged, to->verticalScrollBar(),
+                &QScrollBar::setValue);
+    // A long path gives Com a bar along its bottom; List takes one too, so the rows stay level.
+    connect(Com->horizontalScrollBar(), &QScrollBar::rangeChanged, List, [this](int, int most) {
+        List->setHorizontalScrollBarPolicy(most > 0 ? Qt::ScrollBarAlwaysOn
+                                                    : Qt::ScrollBarAsNeeded);
+    });
 }
 
 void AlarmPage::loadTable() {

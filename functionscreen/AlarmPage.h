@@ -34,6 +34,7 @@ public:
 private:
     void createControls();
     void connectControls();
+    void scrollTogether();
 
     Form2& form2_;
 };

@@ -17,6 +17,7 @@
 #include "mainwindow/SizeModes.h"
 #include "platform/Platform.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -97,6 +98,8 @@ void Form2::createPages() {
 void Form2::createPageButtons() {
     QAbstractButton** members[] = {&Command37, &Command29, &Command30, &Command33,
                                    &Command31, &Command26, &Command35, &Command36};
+    // One page is in front: pressing its button again leaves it pressed.
+    auto* pressed = new QButtonGroup(body_);
     for (std::size_t i = 0; i < std::size(Buttons); ++i) {
         const ButtonSpec& spec = Buttons[i];
         auto* button =
@@ -105,6 +108,10 @@ void Form2::createPageButtons() {
         button->setGeometry(twips::rect(spec.left, 0, ButtonWidthTwips, ButtonHeightTwips));
         *members[i] = button;
         if (spec.page) {
+            // The button of the page in front reads, and shows, as pressed.
+            button->setCheckable(true);
+            pressed->addButton(button);
+            pageButtons_.append({button, *spec.page});
             pageWidget(*spec.page)->setAccessibleName(button->text());
             connect(button, &QAbstractButton::clicked, this, [this, page = *spec.page] {
                 bringToFront(page);
@@ -152,6 +159,7 @@ void Form2::Unload() {
     body_ = nullptr;
     Command37 = Command29 = Command30 = Command33 = Command31 = Command26 = Command35 = Command36 =
         nullptr;
+    pageButtons_.clear();
     Picture1 = nullptr;
     Picture2 = nullptr;
     Picture3 = nullptr;
@@ -199,6 +207,8 @@ void Form2::showFrontPageOnly() {
         if (auto* page = qobject_cast<::Page*>(child))
             page->setVisible(page == front);
     }
+    for (const auto& [button, page] : std::as_const(pageButtons_))
+        button->setChecked(pageWidget(page) == front);
 }
 
 void Form2::focusInto(QWidget* page) {

@@ -90,5 +90,6 @@ private:
     Context& context_;
     Form1& form1_;
     QWidget* body_ = nullptr;
+    QList<std::pair<QAbstractButton*, Page>> pageButtons_;
     bool placed_ = false;
 };

@@ -28,7 +28,7 @@ void PageButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QStyleOptionButton option;
     option.initFrom(this);
-    option.state |= isDown() ? QStyle::State_Sunken : QStyle::State_Raised;
+    option.state |= isDown() || isChecked() ? QStyle::State_Sunken : QStyle::State_Raised;
     style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
 
     const QRect iconRect((width() - IconPixels) / 2, Margin + 1, IconPixels, IconPixels);

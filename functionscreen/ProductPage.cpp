@@ -103,7 +103,9 @@ void ProductPage::createSupportPanel() {
     const QString address = supportPage().toString();
     Command13 = place(new QPushButton(Picture10), "Command13", rect(1680, 1200, 3255, 375));
     Command13->setToolTip(address);
-    Command13->setAccessibleName(address);
+    // Named by its heading; the address it opens describes it.
+    Command13->setAccessibleName(Label49->text());
+    Command13->setAccessibleDescription(address);
     Label49->setBuddy(Command13);
     Label73 = place(new PhraseLabel(SupportText, Picture10), "Label73", rect(240, 1800, 4935, 900));
     Command25 = place(new QPushButton(QStringLiteral("製品情報"), Picture10), "Command25",
@@ -122,7 +124,7 @@ void ProductPage::showEvent(QShowEvent* event) {
     if (Command13->text().isEmpty()) {
         // A long folder would not fit: the button shows its end, the tooltip all of it.
         Command13->setText(Command13->fontMetrics().elidedText(
-            Command13->accessibleName(), Qt::ElideMiddle, Command13->width() - ButtonMargin));
+            Command13->toolTip(), Qt::ElideMiddle, Command13->width() - ButtonMargin));
     }
     Page::showEvent(event);
 }

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QScopedValueRollback>
 #include <QStringListModel>
 
 namespace {
@@ -98,6 +99,27 @@ public:
     }
 };
 
+// The edit part of the file-type list. What is typed there stays there: the list acts on an
+// entry chosen from it, never on typed text that happens to name one.
+class TypingEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    bool typing() const { return typing_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const QScopedValueRollback<bool> during(typing_, true);
+        QLineEdit::keyPressEvent(event);
+    }
+    void focusOutEvent(QFocusEvent* event) override {
+        const QScopedValueRollback<bool> during(typing_, true);
+        QLineEdit::focusOutEvent(event);
+    }
+
+private:
+    bool typing_ = false;
+};
+
 // An entry's pattern: its text up to the first blank or bracket.
 QString patternOf(const QString& entry) {
     qsizetype end = 0;
@@ -144,8 +166,10 @@ void SearchPage::createSearchControls() {
                     rect(120, 120, 1350, 225));
     Text4 = place(new QLineEdit(this), "Text4", rect(120, 360, 2415, 270));
     Combo1 = place(new QComboBox(this), "Combo1", rect(2640, 360, 2175, 300));
-    Combo1->setEditable(true);
+    Combo1->setLineEdit(new TypingEdit);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
+    // Completing a typed text would choose an entry for the user.
+    Combo1->setCompleter(nullptr);
     Combo1->setAccessibleName(FileTypePrompt);
     Combo1->lineEdit()->setAccessibleName(FileTypePrompt);
     Combo1->view()->installEventFilter(new ClosedPopupRows(Combo1));
@@ -216,6 +240,9 @@ void SearchPage::connectControls() {
     connect(Combo1, &QComboBox::activated, this, &SearchPage::Combo1_Click);
     connect(Command15, &QPushButton::clicked, this, &SearchPage::Command15_Click);
     connect(Command16, &QPushButton::clicked, this, &SearchPage::Command16_Click);
+    // Return in the pattern or the folder box searches, as the button does.
+    for (QLineEdit* box : {Text4, Text5})
+        connect(box, &QLineEdit::returnPressed, this, &SearchPage::Command16_Click);
     // A click, also on the row already current, and a move by key both show a file.
     const auto show = [this](const QModelIndex& index) {
         if (index.isValid())
@@ -233,6 +260,8 @@ void SearchPage::fillFileTypes() {
 }
 
 void SearchPage::Combo1_Click(int index) {
+    if (static_cast<const TypingEdit*>(Combo1->lineEdit())->typing())
+        return;
     if (index >= 0 && index < FileTypes.size())
         Text4->setText(patternOf(FileTypes[index]));
 }

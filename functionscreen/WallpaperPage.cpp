@@ -91,9 +91,10 @@ void WallpaperPage::connectControls() {
     connect(Command3, &QPushButton::clicked, this, &WallpaperPage::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &WallpaperPage::Command4_Click);
     connect(Command28, &QPushButton::clicked, this, &WallpaperPage::Command28_Click);
-    // A click, or Return on a row, picks it.
+    // A click, Return on a row, or a move of the current row by key picks it.
     connect(File1, &QListWidget::itemClicked, this, &WallpaperPage::File1_Click);
     connect(File1, &QListWidget::itemActivated, this, &WallpaperPage::File1_Click);
+    connect(File1, &QListWidget::currentRowChanged, this, &WallpaperPage::File1_Click);
 }
 
 void WallpaperPage::fill() {

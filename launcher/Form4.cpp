@@ -32,6 +32,9 @@ const QString RenameCaption = QStringLiteral("フォルダーの名前を変更"
 const QString NotFoundMessage = QStringLiteral("リンク先のファイルが見つかりません。");
 // What a screen reader calls a launch button whose slot has no program.
 const QString EmptySlotName = QStringLiteral("未設定のショートカット");
+// What it calls a slot's settings button: the slot's place on its page, and its name.
+const QString SettingsName = QStringLiteral("ショートカット%1「%2」の設定");
+const QString MenuName = QStringLiteral("フォルダーのメニュー");
 const QString StripName = QStringLiteral("フォルダ");
 const QString SeparatorName = QStringLiteral("区切り線");
 const QStringList DesignFolders = {QStringLiteral("フォルダ１"), QStringLiteral("フォルダ２"),
@@ -130,6 +133,7 @@ Form4::Form4(Context& context, QWidget* editorOwner)
         stack->setAccessibleName(StripName);
     connect(TabSa, &QTabWidget::currentChanged, this, &Form4::TabSa_Click);
     pMenu1 = named(new QMenu(this), QStringLiteral("pMenu1"));
+    pMenu1->setAccessibleName(MenuName);
     FolNameX = named(pMenu1->addAction(RenameCaption), QStringLiteral("FolNameX"));
     connect(FolNameX, &QAction::triggered, this, &Form4::FolNameX_Click);
 }
@@ -202,9 +206,20 @@ QString Form4::slotPath(int slot) const {
 
 void Form4::setSlot(int slot, const QString& path, const QString& name) {
     Command1[slot]->setToolTip(path);
-    Command1[slot]->setAccessibleName(path.isEmpty() ? EmptySlotName : path);
     Label1[slot]->setText(name);
+    nameSlot(slot);
     showIcon(slot);
+}
+
+void Form4::nameSlot(int slot) {
+    // A reader hears the name the user gave, and the program's path as the description.
+    const QString path = slotPath(slot);
+    const QString name = Label1[slot]->text();
+    const QString called = path.isEmpty() ? EmptySlotName : name.isEmpty() ? path : name;
+    Command1[slot]->setAccessibleName(called);
+    Command1[slot]->setAccessibleDescription(path);
+    Command2[slot]->setAccessibleName(
+        SettingsName.arg(QString::number(positionOf(slot) + 1), called));
 }
 
 void Form4::showIcon(int slot) {

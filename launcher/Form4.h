@@ -71,6 +71,8 @@ private:
     void createPage(int page);
     void createSlot(int slot);
     void showIcon(int slot);
+    // The names a screen reader gives the slot's two buttons.
+    void nameSlot(int slot);
     Form5* openEditor();
 
     Context& context_;

@@ -59,4 +59,7 @@ void Form6::Timer1_Timer() {
     if (showLauncher)
         showLauncher();
     hide();
+    // A hidden window stays in a screen reader's tree; without its native window it leaves
+    // it, and the next showing makes a new one.
+    destroy();
 }

@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "ButtonKeys.h"
 #include "ClickableLabel.h"
 #include "Colours.h"
 #include "Context.h"
@@ -43,6 +44,8 @@ Form1::Form1(Context& context, QWidget* parent)
     , form6_(new Form6(this))
     , launcher_(new Launcher(context, this)) {
     form6_->showLauncher = [this] { launcher_->show(); };
+    // Every window of the program hangs off this one.
+    buttonkeys::install();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(appinfo::Title);
     setAttribute(Qt::WA_QuitOnClose);

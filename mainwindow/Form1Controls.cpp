@@ -154,7 +154,13 @@ void Form1::nameControls() {
     Label10->setAccessibleName(WindowName);
     Image4->namePicture(A_On, QStringLiteral("アラーム オン"));
     Image4->namePicture(A_Off, QStringLiteral("アラーム オフ"));
-    PB->setAccessibleName(QStringLiteral("使用メモリ"));
+    // The lock button is a toggle: on while the window may be moved.
+    Ido->namePicture(IdoO, QStringLiteral("移動できます"), true);
+    Ido->namePicture(IdoN, QStringLiteral("固定されています"), false);
+    // The bar's value is the free memory.
+    PB->setAccessibleName(QStringLiteral("空きメモリ"));
+    for (QLabel* lamp : {tAM, tPM})
+        lamp->setAccessibleDescription(colours::LampDim);
     pMenu->setAccessibleName(QStringLiteral("メニュー"));
     // The picture buttons explain themselves also while another window of the program is active.
     setAttribute(Qt::WA_AlwaysShowToolTips);

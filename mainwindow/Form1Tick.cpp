@@ -20,6 +20,14 @@
 
 namespace {
 const QString SummarySeparator = QStringLiteral(" / ");
+
+void showLamp(QLabel* lamp, bool lit, const QColor& litColour) {
+    colours::setText(lamp, lit ? litColour : colours::DimLamp);
+    const QString state = lit ? colours::LampLit : colours::LampDim;
+    // Four ticks a second: a reader is told only of a change.
+    if (lamp->accessibleDescription() != state)
+        lamp->setAccessibleDescription(state);
+}
 } // namespace
 
 void Form1::Timer1_Timer() {
@@ -60,8 +68,8 @@ void Form1::tick() {
 void Form1::setTimeAndLamps(const ClockTexts& texts, const QColor& litColour) {
     if (TAmPm.is(24)) {
         Label17->setText(texts.twentyFourHour);
-        colours::setText(tAM, colours::DimLamp);
-        colours::setText(tPM, colours::DimLamp);
+        showLamp(tAM, false, litColour);
+        showLamp(tPM, false, litColour);
     } else if (TAmPm.is(12)) {
         const QString twelve = Label1->text();
         QString time = twelve.left(5);
@@ -71,8 +79,8 @@ void Form1::setTimeAndLamps(const ClockTexts& texts, const QColor& litColour) {
         const bool morning = twelve.right(2) == patterns::Am;
         const bool afternoon = twelve.right(2) == patterns::Pm;
         if (morning || afternoon) {
-            colours::setText(tAM, morning ? litColour : colours::DimLamp);
-            colours::setText(tPM, afternoon ? litColour : colours::DimLamp);
+            showLamp(tAM, morning, litColour);
+            showLamp(tPM, afternoon, litColour);
         }
     }
 }

@@ -25,12 +25,17 @@ void ClickableLabel::click() {
     emit clicked();
 }
 
-void ClickableLabel::namePicture(const QPixmap& picture, const QString& name) {
-    pictureNames_.insert(picture.cacheKey(), name);
+void ClickableLabel::namePicture(const QPixmap& picture, const QString& name,
+                                 std::optional<bool> checked) {
+    pictureNames_.insert(picture.cacheKey(), {name, checked});
 }
 
 QString ClickableLabel::pictureName() const {
-    return pictureNames_.value(pixmap().cacheKey());
+    return pictureNames_.value(pixmap().cacheKey()).name;
+}
+
+std::optional<bool> ClickableLabel::pictureChecked() const {
+    return pictureNames_.value(pixmap().cacheKey()).checked;
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QLabel>
+#include <optional>
 
 // A label that reports the mouse: a picture button, or a title to drag by. A label with a
 // tooltip is a picture button: it takes the focus, Space and Return press it, and
@@ -14,9 +15,13 @@ public:
     bool isButton() const { return !toolTip().isEmpty(); }
     // Presses the button, as a click or a key does.
     void click();
-    // The name a picture is announced by while this label shows it.
-    void namePicture(const QPixmap& picture, const QString& name);
+    // The name a picture is announced by while this label shows it; a picture button keeps
+    // its name and is described so. checked makes the button a toggle that reads as on or off
+    // while it shows the picture.
+    void namePicture(const QPixmap& picture, const QString& name,
+                     std::optional<bool> checked = std::nullopt);
     QString pictureName() const;
+    std::optional<bool> pictureChecked() const;
 
 signals:
     void clicked();
@@ -32,5 +37,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QHash<qint64, QString> pictureNames_;
+    struct PictureName {
+        QString name;
+        std::optional<bool> checked;
+    };
+    QHash<qint64, PictureName> pictureNames_;
 };

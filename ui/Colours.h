@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
 
 class QWidget;
 
@@ -15,5 +16,8 @@ void setText(QWidget* widget, const QColor& colour);
 
 // A dim AM/PM lamp.
 inline const QColor DimLamp(64, 64, 64);
+// A lamp is lit or dim by colour alone; a screen reader hears which from its description.
+inline const QString LampLit = QStringLiteral("点灯");
+inline const QString LampDim = QStringLiteral("消灯");
 
 } // namespace colours

@@ -3,10 +3,12 @@
 #include "JapaneseFileList.h"
 #include "Phrases.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <deque>
 
 namespace dialogs {
@@ -113,11 +115,36 @@ Answer scriptedAnswer(const script::Reply& reply, Style style) {
     return replyAs<Answer>(reply).value_or(defaultAnswer(style));
 }
 
+// Gives the focus back to the control that opened a dialog, however the dialog was closed:
+// the window system does not always hand it back to the window under the dialog, and
+// until something has the focus neither Tab nor a screen reader can go on.
+class FocusReturn {
+public:
+    // The opener is the control with the focus in the dialog's own window.
+    explicit FocusReturn(QWidget* parent)
+        : control_(parent ? parent->window()->focusWidget() : nullptr) {
+        if (!control_)
+            control_ = QApplication::focusWidget();
+    }
+    ~FocusReturn() {
+        if (!control_ || !control_->isVisible() || !control_->isEnabled())
+            return;
+        control_->window()->activateWindow();
+        control_->setFocus(Qt::OtherFocusReason);
+    }
+    FocusReturn(const FocusReturn&) = delete;
+    FocusReturn& operator=(const FocusReturn&) = delete;
+
+private:
+    QPointer<QWidget> control_;
+};
+
 } // namespace
 
 Answer message(QWidget* parent, const QString& text, Style style, const QString& title) {
     if (auto reply = scripted({QStringLiteral("message"), title, text, style}))
         return scriptedAnswer(*reply, style);
+    const FocusReturn focus(parent);
     QMessageBox box(iconOf(style), title, text, buttonsOf(style), parent);
     box.setWindowModality(Qt::ApplicationModal);
     phrases::giveRoom(box);
@@ -141,6 +168,7 @@ QStringList qtFilters(const QString& filter) {
 std::optional<QString> openFile(QWidget* parent, const QString& title, const QString& filter) {
     if (auto reply = scripted({QStringLiteral("file"), title, filter, Style::Ok}))
         return replyAs<QString>(*reply);
+    const FocusReturn focus(parent);
     QFileDialog dialog(parent, title);
     showFilesInJapanese(dialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -153,6 +181,7 @@ std::optional<QString> openFile(QWidget* parent, const QString& title, const QSt
 std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) {
     if (auto reply = scripted({QStringLiteral("font"), {}, initial.family(), Style::Ok}))
         return replyAs<QFont>(*reply);
+    const FocusReturn focus(parent);
     bool ok = false;
     const QFont font = QFontDialog::getFont(&ok, initial, parent);
     return ok ? std::optional<QFont>(font) : std::nullopt;
@@ -161,6 +190,7 @@ std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) {
 std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) {
     if (auto reply = scripted({QStringLiteral("colour"), {}, initial.name(), Style::Ok}))
         return replyAs<QColor>(*reply);
+    const FocusReturn focus(parent);
     const QColor colour = QColorDialog::getColor(initial, parent);
     return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
 }
@@ -168,6 +198,7 @@ std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) {
 std::optional<QString> chooseFolder(QWidget* parent, const QString& start) {
     if (auto reply = scripted({QStringLiteral("folder"), {}, start, Style::Ok}))
         return replyAs<QString>(*reply);
+    const FocusReturn focus(parent);
     QFileDialog dialog(parent, {}, start);
     showFilesInJapanese(dialog);
     dialog.setFileMode(QFileDialog::Directory);

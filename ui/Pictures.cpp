@@ -1,5 +1,6 @@
 #include "Pictures.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
@@ -108,6 +109,20 @@ QIcon icon(const QString& name) {
     if (known == icons->constEnd())
         known = icons->insert(name, QIcon(new PictureIconEngine(name)));
     return *known;
+}
+
+void announceChange(QLabel* label) {
+    // Asking for the interface would make one for every picture of the start.
+    if (!QAccessible::isActive())
+        return;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent state(label, changed);
+    QAccessible::updateAccessibility(&state);
+    QAccessibleEvent name(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
+    QAccessibleEvent description(label, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&description);
 }
 
 } // namespace pictures

@@ -15,7 +15,7 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from atspi_names import application, find, poll, press, window  # noqa: E402
+from atspi_names import BUTTONS, application, find, poll, press, window  # noqa: E402
 
 
 def make_folder():
@@ -77,7 +77,7 @@ def search(folder):
     clock = poll("the clock window", lambda: window(app, "モルベーン"))
     press(poll("the settings button", lambda: find(clock, "push button", "各種設定")))
     screen = poll("the function screen", lambda: window(app, "機能画面"))
-    press(poll("the search page button", lambda: find(screen, "push button", "ファイル検索")))
+    press(poll("the search page button", lambda: find(screen, BUTTONS, "ファイル検索")))
     place = poll("the folder box", lambda: find(screen, "text", "検索場所"))
     place.get_editable_text_iface().set_text_contents(folder)
     start = find(screen, "push button", "検索開始")

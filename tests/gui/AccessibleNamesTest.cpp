@@ -69,13 +69,17 @@ TEST(AccessibleNames, EveryShownControlOfTheClockHasAJapaneseName) {
     EXPECT_EQ(nameOf(&f), QStringLiteral("モルベーン"));
     EXPECT_EQ(of(f.Ido)->role(), QAccessible::Button);
     EXPECT_EQ(nameOf(f.Ido), QStringLiteral("画面の移動"));
-    EXPECT_EQ(nameOf(f.PB), QStringLiteral("使用メモリ"));
+    EXPECT_EQ(nameOf(f.PB), QStringLiteral("空きメモリ"));
     EXPECT_EQ(of(f.PB)->role(), QAccessible::ProgressBar);
     EXPECT_EQ(of(f.PB)->valueInterface()->currentValue(), f.PB->value());
     EXPECT_EQ(nameOf(f.pMenu), QStringLiteral("メニュー"));
 
+    EXPECT_TRUE(of(f.Ido)->state().checkable);
+    EXPECT_TRUE(of(f.Ido)->state().checked) << "the window may be moved";
     of(f.Ido)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(f.Iti.is(1)) << "a screen reader presses a picture button as a click does";
+    EXPECT_FALSE(of(f.Ido)->state().checked);
+    EXPECT_EQ(of(f.Ido)->text(QAccessible::Description), QStringLiteral("固定されています"));
 }
 
 TEST(AccessibleNames, TheLampTellsTheAlarmStateAndTheSummaryIsReadAsItsText) {
