@@ -6,9 +6,9 @@
 #include "RecordFormat.h"
 #include "Registry.h"
 #include "Twips.h"
+#include "platform/PictureFile.h"
 #include "platform/Platform.h"
 
-#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -167,14 +167,17 @@ void WallpaperPage::showEvent(QShowEvent* event) {
 
 void WallpaperPage::loadPreview() {
     previewPending_ = false;
-    // A damaged or missing picture leaves the preview empty.
-    const QImage image = previewPath_.isEmpty() ? QImage() : QImageReader(previewPath_).read();
+    // A damaged, missing or oversized picture, or anything but a regular file, leaves the
+    // preview empty.
+    const QImage image =
+        previewPath_.isEmpty()
+            ? QImage()
+            : picturefile::Picture(previewPath_).read(Pic->size() * devicePixelRatio());
     if (image.isNull()) {
         Pic->clear();
         return;
     }
-    Pic->setPixmap(QPixmap::fromImage(image.scaled(Pic->size() * devicePixelRatio(),
-                                                   Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    Pic->setPixmap(QPixmap::fromImage(image));
 }
 
 void WallpaperPage::File1_Click() {
