@@ -8,8 +8,8 @@
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/desktop/DesktopEntry.h"
 
-#include <QDir>
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
