@@ -6,8 +6,10 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 // Reading a file that may be anything at all: a FIFO, a device, a folder, a file of any
 // size. Header only, so that the sound module, which does not link the core, reads its
@@ -32,9 +34,20 @@ namespace detail {
 
 constexpr qsizetype ChunkBytes = 64 * 1024;
 
+// An open file descriptor, closed with its owner.
 struct Descriptor {
-    int fd;
-    ~Descriptor() { ::close(fd); }
+    int fd = -1;
+    Descriptor() = default;
+    explicit Descriptor(int descriptor)
+        : fd(descriptor) {}
+    Descriptor(Descriptor&& other) noexcept
+        : fd(std::exchange(other.fd, -1)) {}
+    Descriptor& operator=(Descriptor&&) = delete;
+    ~Descriptor() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    int release() { return std::exchange(fd, -1); }
 };
 
 inline Outcome readAll(int fd, qint64 maxBytes, QByteArray& bytes) {
@@ -57,15 +70,24 @@ inline Outcome readAll(int fd, qint64 maxBytes, QByteArray& bytes) {
 
 } // namespace detail
 
-// The file's bytes when it is a regular file of at most maxBytes. Never waits in open():
-// O_NONBLOCK lets a FIFO without a writer open at once, and fstat on the open descriptor
-// then refuses it, so nothing can be swapped between the check and the read.
-inline Result read(const QString& path, qint64 maxBytes) {
+// A file opened by open() below; its descriptor closes with it.
+struct Opened {
+    Outcome outcome = Outcome::Failed;
+    detail::Descriptor descriptor;
+    qint64 size = 0;
+    bool ok() const { return outcome == Outcome::Read; }
+};
+
+// The file when it is a regular file of at most maxBytes, opened for reading. This is the
+// one way the program opens a file it did not write. Never waits in open(): O_NONBLOCK
+// lets a FIFO without a writer open at once, and fstat on the open descriptor then refuses
+// it, so nothing can be swapped between the check and the read.
+inline Opened open(const QString& path, qint64 maxBytes) {
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return {errno == ENOENT || errno == ENOTDIR ? Outcome::Missing : Outcome::Failed, {}};
-    const detail::Descriptor guard{fd};
+    detail::Descriptor descriptor(fd);
     struct stat status {};
     if (::fstat(fd, &status) != 0)
         return {Outcome::Failed, {}};
@@ -73,12 +95,33 @@ inline Result read(const QString& path, qint64 maxBytes) {
         return {Outcome::NotRegular, {}};
     if (status.st_size > maxBytes)
         return {Outcome::TooLarge, {}};
+    return {Outcome::Read, std::move(descriptor), qint64(status.st_size)};
+}
+
+// The file's bytes when it is a regular file of at most maxBytes.
+inline Result read(const QString& path, qint64 maxBytes) {
+    const Opened file = open(path, maxBytes);
+    if (!file.ok())
+        return {file.outcome, {}};
     Result result;
-    result.bytes.reserve(qsizetype(status.st_size));
-    result.outcome = detail::readAll(fd, maxBytes, result.bytes);
+    result.bytes.reserve(qsizetype(file.size));
+    result.outcome = detail::readAll(file.descriptor.fd, maxBytes, result.bytes);
     if (!result.ok())
         result.bytes.clear();
     return result;
+}
+
+// The same file as a device, for readers that take one and read only what they need (a
+// picture's header). Its reads are not capped: the caller bounds what it decodes.
+inline std::unique_ptr<QFile> openDevice(const QString& path, qint64 maxBytes) {
+    Opened file = open(path, maxBytes);
+    if (!file.ok())
+        return {};
+    auto device = std::make_unique<QFile>();
+    if (!device->open(file.descriptor.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return {};
+    file.descriptor.release(); // the device closes it now
+    return device;
 }
 
 } // namespace boundedread

@@ -1,14 +1,15 @@
 #include "WallpaperPage.h"
 
+#include "Aside.h"
 #include "Context.h"
 #include "Dialogs.h"
 #include "Form2.h"
 #include "RecordFormat.h"
 #include "Registry.h"
 #include "Twips.h"
+#include "platform/PictureFile.h"
 #include "platform/Platform.h"
 
-#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -34,6 +35,18 @@ constexpr int MostBitsPerPixel = 62;
 
 QString firstField(const QByteArray& bytes) {
     return record::Reader(bytes).readText();
+}
+
+// The folder's bitmaps in the listing's order, without folders, hidden and system files.
+QStringList bitmapNames(Platform& platform, const QString& folder) {
+    QStringList names;
+    for (const DirectoryEntry& entry :
+         platform.listDirectory(folder).value_or(QList<DirectoryEntry>{})) {
+        if (!entry.directory && !entry.hidden && !entry.system &&
+            entry.name.endsWith(BitmapSuffix, Qt::CaseInsensitive))
+            names << entry.name;
+    }
+    return names;
 }
 
 } // namespace
@@ -116,14 +129,24 @@ void WallpaperPage::showFolder(const QString& folder) {
     folder_ = folder;
     showText(Label7, folder);
     File1->clear();
-    if (folder.isEmpty())
+    // Only the latest folder's list is shown, however the listings overtake each other.
+    const quint64 request = ++listingRequest_;
+    listingPending_ = !folder.isEmpty();
+    if (!listingPending_)
         return;
-    const auto entries = form2_.context().platform.listDirectory(folder);
-    for (const DirectoryEntry& entry : entries.value_or(QList<DirectoryEntry>{})) {
-        if (!entry.directory && !entry.hidden && !entry.system &&
-            entry.name.endsWith(BitmapSuffix, Qt::CaseInsensitive))
-            File1->addItem(entry.name);
-    }
+    // A folder on a mount that does not answer must not stop the window: the list fills
+    // when the listing comes back.
+    Platform& platform = form2_.context().platform;
+    aside::run<QStringList>(
+        this, [&platform, folder] { return bitmapNames(platform, folder); },
+        [this, request](const QStringList& names) { showBitmaps(request, names); });
+}
+
+void WallpaperPage::showBitmaps(quint64 request, const QStringList& names) {
+    if (request != listingRequest_)
+        return;
+    listingPending_ = false;
+    File1->addItems(names);
 }
 
 void WallpaperPage::showColourCount() {
@@ -168,14 +191,17 @@ void WallpaperPage::showEvent(QShowEvent* event) {
 
 void WallpaperPage::loadPreview() {
     previewPending_ = false;
-    // A damaged or missing picture leaves the preview empty.
-    const QImage image = previewPath_.isEmpty() ? QImage() : QImageReader(previewPath_).read();
+    // A damaged, missing or oversized picture, or anything but a regular file, leaves the
+    // preview empty.
+    const QImage image =
+        previewPath_.isEmpty()
+            ? QImage()
+            : picturefile::Picture(previewPath_).read(Pic->size() * devicePixelRatio());
     if (image.isNull()) {
         Pic->clear();
         return;
     }
-    Pic->setPixmap(QPixmap::fromImage(image.scaled(Pic->size() * devicePixelRatio(),
-                                                   Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    Pic->setPixmap(QPixmap::fromImage(image));
 }
 
 void WallpaperPage::File1_Click() {

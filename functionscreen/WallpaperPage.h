@@ -28,6 +28,8 @@ public:
     // Whether the wallpaper setting and the preview still wait for the page to show.
     bool wallpaperPending() const { return wallpaperPending_; }
     bool previewPending() const { return previewPending_; }
+    // Whether the bitmap list still waits for its folder's listing.
+    bool listingPending() const { return listingPending_; }
 
     QLabel *Label20, *Label21, *Label23, *Label22, *Label5, *Label7, *Label68, *Label24, *Label8,
         *Label69, *Pic;
@@ -41,7 +43,9 @@ private:
     void createControls();
     void nameControls();
     void connectControls();
+    // Shows folder and lists its bitmaps aside; the list fills when the listing is back.
     void showFolder(const QString& folder);
+    void showBitmaps(quint64 request, const QStringList& names);
     void showColourCount();
     void readWallpaper();
     // The preview of path (empty: none), loaded now if the page is seen, else when it shows.
@@ -53,4 +57,6 @@ private:
     QString previewPath_;
     bool previewPending_ = false;
     bool wallpaperPending_ = false;
+    quint64 listingRequest_ = 0; // the latest listing asked for
+    bool listingPending_ = false;
 };

@@ -111,7 +111,8 @@ public:
     // Silences whatever sound is playing.
     virtual void stopSound() = 0;
     // The entries of a folder (not "." and ".."), in the order the file system gives them,
-    // read in one pass; nothing when it cannot be read.
+    // read in one pass; nothing when it cannot be read. Safe on any thread: a folder may
+    // take long to answer, so callers may list it aside.
     virtual std::optional<QList<DirectoryEntry>> listDirectory(const QString& folder) = 0;
     // The times, size and attributes of the file at path; nothing when it cannot be read.
     virtual std::optional<FileProperties> fileProperties(const QString& path) = 0;

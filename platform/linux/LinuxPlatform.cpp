@@ -1,11 +1,13 @@
 #include "LinuxPlatform.h"
 
+#include "BoundedRead.h"
 #include "DesktopServices.h"
 #include "Logind.h"
 #include "SoundOutput.h"
 #include "SystemFigures.h"
 #include "desktop/DesktopEntry.h"
 #include "desktop/DesktopSettings.h"
+#include "platform/PictureFile.h"
 
 #include <QCryptographicHash>
 #include <QDesktopServices>
@@ -14,7 +16,6 @@
 #include <QFileIconProvider>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QImageReader>
 #include <QLibrary>
 #include <QMimeDatabase>
 #include <QProcess>
@@ -38,8 +39,6 @@ const QString InstalledIconTheme = QStringLiteral("Adwaita"); // adwaita-icon-th
 constexpr int MeminfoBufferSize = 4096;
 const QString SoundModule = QStringLiteral("morvane_sound");
 const QString DesktopModule = QStringLiteral("morvane_desktop");
-const QString OsReleasePaths[] = {QStringLiteral("/etc/os-release"),
-                                  QStringLiteral("/usr/lib/os-release")};
 constexpr qint64 OsReleaseMaxBytes = 65536;
 
 // A /proc/meminfo line such as "MemTotal:  16314060 kB", in bytes.
@@ -78,8 +77,9 @@ template <typename Factory> Factory factoryOf(const QString& name, const char* s
 
 } // namespace
 
-LinuxPlatform::LinuxPlatform()
-    : meminfo_(QStringLiteral("/proc/meminfo")) {}
+LinuxPlatform::LinuxPlatform(QStringList osReleasePaths)
+    : meminfo_(QStringLiteral("/proc/meminfo"))
+    , osReleasePaths_(std::move(osReleasePaths)) {}
 LinuxPlatform::~LinuxPlatform() {
     if (instanceLock_ >= 0)
         ::close(instanceLock_);
@@ -120,11 +120,11 @@ OsVersion LinuxPlatform::osVersion() {
         version.minor = release.minor;
         version.build = release.build;
     }
-    // The system's own file first, then the one its packages deliver.
-    for (const QString& path : OsReleasePaths) {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) {
-            version.notes = systemfigures::prettyName(file.read(OsReleaseMaxBytes));
+    // The first of the files that reads as one; anything else leaves the notes empty.
+    for (const QString& path : osReleasePaths_) {
+        const boundedread::Result file = boundedread::read(path, OsReleaseMaxBytes);
+        if (file.ok()) {
+            version.notes = systemfigures::prettyName(file.bytes);
             break;
         }
     }
@@ -172,8 +172,8 @@ ColourDepth LinuxPlatform::colourDepth() {
 }
 
 bool LinuxPlatform::setWallpaper(const QString& path) {
-    // Only a picture the desktop can show counts as set.
-    if (!path.isEmpty() && QImageReader(path).read().isNull())
+    // Only a picture the desktop can show counts as set; its header tells, nothing is decoded.
+    if (!path.isEmpty() && !picturefile::Picture(path).ok())
         return false;
     DesktopServices* services = desktop();
     return services && services->writePath(desktopsettings::BackgroundSchema, path);
@@ -207,6 +207,15 @@ QIcon typeIcon(const QFileInfo& file) {
     return icon.isNull() ? QFileIconProvider().icon(file) : icon;
 }
 
+// A desktop entry's Icon: a picture file read as any file of the user's, or a theme name.
+QIcon entryIcon(const QString& name) {
+    if (!QFileInfo(name).isAbsolute())
+        return QIcon::fromTheme(name);
+    const QSize pixels = QSize(IconPixels, IconPixels) * qApp->devicePixelRatio();
+    const QImage picture = picturefile::Picture(name).read(pixels);
+    return picture.isNull() ? QIcon() : QIcon(QPixmap::fromImage(picture));
+}
+
 } // namespace
 
 QPixmap LinuxPlatform::fileIcon(const QString& path) {
@@ -218,10 +227,8 @@ QPixmap LinuxPlatform::fileIcon(const QString& path) {
         QIcon::setThemeName(InstalledIconTheme);
     QIcon icon;
     DesktopServices* services = desktopentry::isDesktopEntry(path) ? desktop() : nullptr;
-    if (services) {
-        const QString name = services->iconName(path);
-        icon = QFileInfo(name).isAbsolute() ? QIcon(name) : QIcon::fromTheme(name);
-    }
+    if (services)
+        icon = entryIcon(services->iconName(path));
     if (icon.isNull())
         icon = typeIcon(file);
     // Drawn for the screen's pixel ratio, so the icon stays sharp when the desktop is scaled.

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 
 #include <QFile>
+#include <QStringList>
 #include <memory>
 
 class DesktopServices;
@@ -11,7 +12,10 @@ class SoundOutput;
 // The operating-system operations on a Linux desktop.
 class LinuxPlatform : public Platform {
 public:
-    LinuxPlatform();
+    // The release's own name is read from the first of osReleasePaths that reads as a file:
+    // the system's own, then the one its packages deliver.
+    explicit LinuxPlatform(QStringList osReleasePaths = {QStringLiteral("/etc/os-release"),
+                                                         QStringLiteral("/usr/lib/os-release")});
     ~LinuxPlatform() override;
 
     MemoryStatus memoryStatus() override;
@@ -46,6 +50,7 @@ private:
     DesktopServices* desktop();
 
     QFile meminfo_;
+    const QStringList osReleasePaths_;
     std::unique_ptr<SoundOutput> sound_;
     std::unique_ptr<DesktopServices> desktop_;
     int instanceLock_ = -1; // the open lock file; its lock goes when the process ends

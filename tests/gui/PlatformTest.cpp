@@ -1,15 +1,26 @@
 // The real platform's read-only operations: each gives a true answer or reports that it
 // has none. A stand-in that answered "fine" without doing the work would fail here.
 #include "platform/Platform.h"
+#include "Harness.h"
+#include "HostileFiles.h"
+#include "functionscreen/Form2.h"
+#include "functionscreen/WallpaperPage.h"
+#include "platform/linux/LinuxPlatform.h"
+#include "platform/linux/desktop/DesktopEntry.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QLabel>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/statvfs.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 TEST(Platform, ReadOnlyOperationsAnswerTruthfullyOrReportFailure) {
     const std::unique_ptr<Platform> platform = createPlatform();
@@ -91,4 +102,89 @@ TEST(LinuxDrives, TheDataFolderComesFirstAndFiguresMatchStatvfs) {
     EXPECT_EQ(shm->total, quint64(figures.f_blocks) * figures.f_frsize);
     EXPECT_EQ(platform->driveType(QStringLiteral("/dev/shm")), DriveType::RamDisk);
     EXPECT_EQ(platform->driveType(QStringLiteral("/proc")), DriveType::Unknown);
+}
+
+namespace {
+
+enum class Lying { Regular, Fifo, Zero, Sparse };
+
+// At path: a regular file of bytes, a FIFO, a link to /dev/zero, or those bytes followed by
+// a hole up to 2 GB.
+bool make(Lying kind, const QString& path, const QByteArray& bytes) {
+    if (kind == Lying::Fifo)
+        return hostile::makeFifo(path);
+    if (kind == Lying::Zero)
+        return hostile::makeLink(QStringLiteral("/dev/zero"), path);
+    hostile::writeAll(path, bytes);
+    return kind == Lying::Regular ||
+           ::truncate(QFile::encodeName(path).constData(), off_t(2) << 30) == 0;
+}
+
+// GIO takes an entry only when its program exists; the tests start none.
+QByteArray entry(const QString& icon, const QByteArray& program = "true") {
+    return "[Desktop Entry]\nType=Application\nName=T\nExec=" + program +
+           "\nIcon=" + QFile::encodeName(icon) + "\n";
+}
+
+} // namespace
+
+// A FIFO, a device or a 2 GB file where a desktop entry, its icon, the wallpaper or the
+// release file should be: each gives its fallback at once, and nothing waits for a writer.
+TEST(HostileOpens, EveryFileOfTheUsersOrTheDesktopsGivesItsFallbackWithoutWaiting) {
+    QTemporaryDir folder;
+    LinuxPlatform platform;
+    const auto icon = [&](const QString& iconPath) {
+        const QString path = folder.filePath(QStringLiteral("with-icon.desktop"));
+        hostile::writeAll(path, entry(iconPath));
+        return platform.fileIcon(path).toImage();
+    };
+    const QImage noIcon = icon(folder.filePath(QStringLiteral("missing.png")));
+    QImage red(16, 16, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QByteArray picture;
+    QBuffer buffer(&picture);
+    red.save(&buffer, "PNG");
+    const struct {
+        const char* what;
+        QByteArray regular;
+        std::function<QString(const QString& path)> outcome;
+        QString good, fallback;
+    } openings[] = {
+        // Outcomes: the icon's name; 1 when started; 1 when the icon or the preview is the
+        // empty one; the release's name.
+        {"desktop entry", entry(QStringLiteral("theme-icon")), desktopentry::iconName,
+         QStringLiteral("theme-icon"), QString()},
+        {"desktop entry started", entry({}, "/nonexistent/program"),
+         [](const QString& path) { return QString::number(desktopentry::launch(path)); },
+         QStringLiteral("0"), QStringLiteral("0")},
+        {"entry's icon", picture,
+         [&](const QString& path) { return QString::number(icon(path) == noIcon); },
+         QStringLiteral("0"), QStringLiteral("1")},
+        {"wallpaper preview", picture,
+         [](const QString& path) {
+             Harness h;
+             h.platform.wallpaperCode = 0;
+             h.platform.wallpaper = path;
+             h.start();
+             h.form2().bringToFront(Form2::Page::Wallpaper);
+             h.form2().showPage();
+             return QString::number(h.form2().Picture3->Pic->pixmap().isNull());
+         },
+         QStringLiteral("0"), QStringLiteral("1")},
+        {"os-release", "PRETTY_NAME=\"Test OS 1\"\n",
+         [](const QString& path) { return LinuxPlatform({path}).osVersion().notes; },
+         QStringLiteral("Test OS 1"), QString()},
+    };
+    int made = 0;
+    for (const auto& opening : openings) {
+        for (Lying kind : {Lying::Regular, Lying::Fifo, Lying::Zero, Lying::Sparse}) {
+            const QString path = folder.filePath(QString::number(++made));
+            ASSERT_TRUE(make(kind, path, opening.regular)) << path.toStdString();
+            const hostile::FifoRelease release({path}, 5000);
+            const QString outcome = opening.outcome(path);
+            EXPECT_FALSE(release.fired()) << opening.what << " waited on kind " << int(kind);
+            EXPECT_EQ(outcome, kind == Lying::Regular ? opening.good : opening.fallback)
+                << opening.what << ", kind " << int(kind);
+        }
+    }
 }

@@ -1,7 +1,11 @@
 #include "functionscreen/WallpaperPage.h"
+#include "Aside.h"
 #include "Dialogs.h"
 #include "Harness.h"
+#include "HostileFiles.h"
+#include "Polling.h"
 #include "functionscreen/Form2.h"
+#include "platform/PictureFile.h"
 
 #include <QDir>
 #include <QImage>
@@ -9,7 +13,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QtEndian>
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <sys/resource.h>
+#include <thread>
 
 namespace {
 
@@ -36,6 +46,15 @@ struct OnWallpaper : Harness {
     }
     QString picture(const QString& name) const { return pictures + u'/' + name; }
     WallpaperPage& page() { return *form2().Picture3; }
+    // The start, with the bitmap list filled: it is listed aside.
+    Form1& start() {
+        Form1& form1 = Harness::start();
+        EXPECT_TRUE(listingArrived());
+        return form1;
+    }
+    testing::AssertionResult listingArrived() {
+        return eventually([this] { return !page().listingPending(); }, "the bitmap listing");
+    }
     QStringList listed() {
         QStringList names;
         for (int row = 0; row < page().File1->count(); ++row)
@@ -43,6 +62,7 @@ struct OnWallpaper : Harness {
         return names;
     }
     void click(const QString& name) {
+        ASSERT_TRUE(listingArrived());
         const auto found = page().File1->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
         page().File1->setCurrentItem(found.first());
@@ -183,4 +203,48 @@ TEST(WallpaperPage, DefaultWithNoFolderDoesNothing) {
     p.start();
     QTest::mouseClick(p.page().Command28, Qt::LeftButton);
     EXPECT_EQ(p.file(QStringLiteral("bg.kvi")), QByteArray());
+}
+
+// A bitmap folder on a mount that does not answer: the window goes on, and a page that is
+// gone when the listing comes back is safe.
+TEST(WallpaperPage, AListingThatHangsHoldsNeitherTheWindowNorAPageGoneMeanwhile) {
+    OnWallpaper p;
+    std::atomic<bool> hold{true};
+    p.platform.whileListing = [&](const QString&) {
+        while (hold)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    };
+    p.Harness::start();
+    EXPECT_EQ(p.page().Label7->text(), p.pictures);
+    EXPECT_TRUE(p.page().listingPending());
+    EXPECT_EQ(p.page().File1->count(), 0);
+    p.form2().Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    hold = false;
+    ASSERT_TRUE(aside::waitForAll(PollDeadlineMs));
+    QTest::qWait(50);
+    EXPECT_TRUE(p.listingArrived()) << "the function screen loaded again lists afresh";
+    EXPECT_EQ(p.listed(), (QStringList{QStringLiteral("Red.BMP"), QStringLiteral("damaged.bmp")}));
+}
+
+// A header's size is believed only up to 16384 pixels a side: beyond, the file is no
+// picture, refused before anything is decoded.
+TEST(WallpaperPage, AnOversizedBitmapHeaderIsRefusedBeforeDecodingAndCostsNoMemory) {
+    OnWallpaper p;
+    p.start();
+    p.showPage();
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    QByteArray bitmap = hostile::readAll(p.picture(QStringLiteral("Red.BMP")));
+    const QString path = p.picture(QStringLiteral("Red.BMP"));
+    for (const QSize claim : {QSize(60000, 60000), QSize(16385, 1), QSize(1, 16385)}) {
+        qToLittleEndian<qint32>(claim.width(), bitmap.data() + 18);
+        qToLittleEndian<qint32>(claim.height(), bitmap.data() + 22);
+        hostile::writeAll(path, bitmap);
+        EXPECT_FALSE(picturefile::Picture(path).ok()) << claim.width() << 'x' << claim.height();
+        p.click(QStringLiteral("Red.BMP"));
+        EXPECT_TRUE(p.page().Pic->pixmap().isNull());
+    }
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 * 1024) << "KiB more at the peak";
 }

@@ -85,10 +85,15 @@ public:
     }
     void stopSound() override { calls << QStringLiteral("stopSound"); }
     // Entries a test scripts for a folder; any other folder is read for real, which is
-    // harmless, so tests may use real temporary folders.
+    // harmless, so tests may use real temporary folders. A listing may run on a thread of
+    // its own: a test changes folders only while none runs.
     QMap<QString, QList<DirectoryEntry>> folders;
+    // Runs inside listDirectory, on the listing's thread, as a slow mount would.
+    std::function<void(const QString& folder)> whileListing;
 
     std::optional<QList<DirectoryEntry>> listDirectory(const QString& folder) override {
+        if (whileListing)
+            whileListing(folder);
         if (folders.contains(folder))
             return folders.value(folder);
         return files().listDirectory(folder);
@@ -108,11 +113,8 @@ public:
     }
 
 private:
-    // The real platform, for the file-system reads only.
-    Platform& files() {
-        if (!real_)
-            real_ = createPlatform();
-        return *real_;
-    }
-    std::unique_ptr<Platform> real_;
+    // The real platform, for the file-system reads only; made at once, since listings on
+    // other threads use it too.
+    Platform& files() { return *real_; }
+    std::unique_ptr<Platform> real_ = createPlatform();
 };

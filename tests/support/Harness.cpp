@@ -1,7 +1,9 @@
 #include "Harness.h"
 
+#include "Aside.h"
 #include "Cp932.h"
 #include "Dialogs.h"
+#include "Polling.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,6 +25,8 @@ Harness::Harness()
 
 Harness::~Harness() {
     form1_.reset();
+    // Work still running aside may use the fake platform, which goes with the harness.
+    EXPECT_TRUE(aside::waitForAll(PollDeadlineMs)) << "work aside still running";
     EXPECT_EQ(dialogs::script::unused(), 0) << "replies were scripted for dialogs never shown";
     dialogs::script::end();
 }

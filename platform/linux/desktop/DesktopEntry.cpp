@@ -3,6 +3,9 @@
 
 #include "DesktopEntry.h"
 
+#include "BoundedRead.h"
+#include "DataFile.h"
+
 #include <memory>
 
 namespace desktopentry {
@@ -13,8 +16,22 @@ struct Unref {
 };
 using AppInfo = std::unique_ptr<GDesktopAppInfo, Unref>;
 
+struct KeyFileUnref {
+    void operator()(GKeyFile* keys) const { g_key_file_unref(keys); }
+};
+
+// GIO would open the path itself, and wait for ever on a FIFO or read a device without end:
+// the entry's bytes are read as any file of the user's, capped like a data file, and GIO
+// is handed only those.
 AppInfo open(const QString& path) {
-    return AppInfo(g_desktop_app_info_new_from_filename(path.toLocal8Bit().constData()));
+    const boundedread::Result entry = boundedread::read(path, datafile::MaxFileBytes);
+    if (!entry.ok())
+        return {};
+    const std::unique_ptr<GKeyFile, KeyFileUnref> keys(g_key_file_new());
+    if (!g_key_file_load_from_data(keys.get(), entry.bytes.constData(), gsize(entry.bytes.size()),
+                                   G_KEY_FILE_NONE, nullptr))
+        return {};
+    return AppInfo(g_desktop_app_info_new_from_keyfile(keys.get()));
 }
 
 } // namespace

@@ -9,8 +9,8 @@ namespace desktopentry {
 inline bool isDesktopEntry(const QString& path) {
     return path.endsWith(QLatin1String(".desktop"));
 }
-// Starts the entry as its Exec, Terminal and Path keys say; false when GIO cannot read or
-// start it.
+// Starts the entry as its Exec, Terminal and Path keys say; false when it cannot be read (no
+// regular file, or larger than a data file may be) or started.
 bool launch(const QString& path);
 // The entry's Icon: a theme name or a file path; empty when it has none or cannot be read.
 QString iconName(const QString& path);
