@@ -4,6 +4,7 @@
 #include "Logind.h"
 #include "SoundOutput.h"
 #include "SystemFigures.h"
+#include "X11Stacking.h"
 #include "desktop/DesktopEntry.h"
 #include "desktop/DesktopSettings.h"
 
@@ -145,8 +146,18 @@ void LinuxPlatform::setTopmost(QWidget* window, bool topmost) {
                                         : window->windowFlags() & ~Qt::WindowStaysOnTopHint);
     if (QWindow* handle = window->windowHandle())
         handle->setFlags(window->windowFlags());
-    if (topmost && window->isVisible())
-        window->raise();
+    if (!window->isVisible())
+        return;
+    if (!x11stacking::available()) {
+        if (topmost)
+            window->raise();
+        return;
+    }
+    // A window that leaves the "above" state lands where the window manager likes (openbox
+    // puts it under the active window): the raise after the change leaves it above the
+    // normal windows without staying on top.
+    x11stacking::setAbove(window, topmost);
+    x11stacking::raise(window);
 }
 
 bool LinuxPlatform::startWindowMove(QWidget* window) {
