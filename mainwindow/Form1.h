@@ -49,6 +49,9 @@ public:
     // Ends the program the way all three exits do.
     void endProgram();
     void writePosition();
+    // Where the window stands in pixels: the stored place where the window system keeps
+    // the real one to itself.
+    QPoint place() const;
 
     // Settings of the window (the read copies are kept as the file gave them).
     Variant Iti, Ichi, Front, Front1, AlmFront, TAmPm, Aset, MemMni;

@@ -165,6 +165,11 @@ bool LinuxPlatform::startWindowMove(QWidget* window) {
     return handle && handle->startSystemMove();
 }
 
+bool LinuxPlatform::canPlaceWindows() {
+    // A Wayland compositor places every window itself and keeps none on top for a client.
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 QSize LinuxPlatform::screenSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().size() * screen->devicePixelRatio() : QSize();
