@@ -60,17 +60,17 @@ void Form6::showEvent(QShowEvent* event) {
 }
 
 void Form6::Timer1_Timer() {
-    // The launcher's load holds the event loop: the window is painted first, so that it
-    // says what the user waits for.
     const QWindow* handle = windowHandle();
     if (handle && !handle->isExposed() && --roundsLeft_ > 0) {
         Timer1->start();
         return;
     }
+    // The launcher's load holds the event loop: the box says what the user waits for.
+    repaint();
     if (showLauncher)
         showLauncher();
     hide();
-    // A window hidden before the window manager has mapped it may be mapped all the same
-    // and stay as an empty box (weston's Xwayland): a window that no longer exists cannot.
+    // A hidden window may still be mapped by a window manager that had not mapped it yet;
+    // a window that no longer exists cannot be.
     destroy();
 }
