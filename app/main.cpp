@@ -10,7 +10,10 @@
 #include <unistd.h>
 
 int main(int argc, char* argv[]) {
+    const bool choseX11 = startup::chooseX11UnderWayland();
     QApplication app(argc, argv);
+    if (choseX11)
+        startup::forgetPlatformChoice();
     QApplication::setApplicationName(QStringLiteral("Morvane"));
     startup::installJapanese(app);
     startup::registerFontSubstitutions();

@@ -29,6 +29,9 @@ const QString DateFrameTitle = QStringLiteral("時刻・日付");
 const QString PositionFrameTitle = QStringLiteral("現在の画面の位置");
 
 const QString DesignSizeCaption = QStringLiteral("標準");
+// The front settings keep their values where the desktop decides the stacking itself.
+const QString NoFrontTip = QStringLiteral(
+    "このデスクトップでは、プログラムが自分のウィンドウを前面に保つことはできません。");
 // This page lies 20 twips higher than the other pages.
 constexpr int SettingsTopTwips = 600;
 
@@ -64,6 +67,10 @@ void SettingsPage::createChecks() {
                    {12, 54, 196, 20});
     Check2 = place(new QCheckBox(QStringLiteral("アラーム設定時刻になったら前面に表示する"), this),
                    "Check2", {30, 76, 330, 20});
+    if (!form2_.context().platform.canPlaceWindows()) {
+        Check3->setToolTip(NoFrontTip);
+        Check2->setToolTip(NoFrontTip);
+    }
     Check1 = place(new QCheckBox(QStringLiteral("起動ロゴを表示させる"), this), "Check1",
                    {220, 10, 200, 20});
     Check6 = place(new QCheckBox(QStringLiteral("「秒」は表示しない"), this), "Check6",

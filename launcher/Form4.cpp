@@ -108,11 +108,10 @@ QFrame* separator(const QLine& line, QWidget* page) {
 
 } // namespace
 
-Form4::Form4(Context& context, QWidget* editorOwner)
+Form4::Form4(Context& context)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint)
-    , context_(context)
-    , editorOwner_(editorOwner) {
+    , context_(context) {
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Caption);
@@ -271,19 +270,27 @@ Form5* Form4::editor() const {
 
 Form5* Form4::openEditor() {
     delete editor_;
-    editor_ = new Form5(*this, editorOwner_);
+    // The editor belongs to the launcher, so the window system keeps it above the launcher
+    // and gives the launcher the focus back.
+    editor_ = new Form5(*this);
     return editor_;
+}
+
+void Form4::disableForEditor() {
+    setEnabled(false);
+    // A window of the launcher is disabled with it unless it is enabled itself.
+    editor_->setEnabled(true);
 }
 
 void Form4::FolNameX_Click() {
     const int tab = TabSa->currentIndex() + 1;
     openEditor()->openFolder(tab, TabSa->tabText(tab - 1));
-    setEnabled(false);
+    disableForEditor();
 }
 
 void Form4::Command2_Click(int index) {
     openEditor()->openShortcut(index);
-    setEnabled(false);
+    disableForEditor();
 }
 
 void Form4::Command1_Click(int index) {

@@ -27,8 +27,7 @@ inline constexpr int Points = 9;
 class Form4 : public QWidget {
     Q_OBJECT
 public:
-    // The editor is a window of editorOwner, so that it stays out of the taskbar.
-    Form4(Context& context, QWidget* editorOwner);
+    explicit Form4(Context& context);
     ~Form4() override;
 
     // Runs the load sequence; the caller shows the window afterwards.
@@ -74,8 +73,9 @@ private:
     // The names a screen reader gives the slot's two buttons.
     void nameSlot(int slot);
     Form5* openEditor();
+    // The launcher takes no input while the editor is open.
+    void disableForEditor();
 
     Context& context_;
-    QWidget* editorOwner_;
     QPointer<Form5> editor_;
 };

@@ -87,8 +87,8 @@ QString refusal(const QStringList& texts) {
 
 } // namespace
 
-Form5::Form5(Form4& launcher, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+Form5::Form5(Form4& launcher)
+    : QDialog(&launcher, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , launcher_(launcher) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(Caption);
@@ -239,5 +239,6 @@ void Form5::reject() {
 void Form5::leave() {
     launcher_.setEnabled(true);
     hide();
+    launcher_.activateWindow();
     deleteLater();
 }

@@ -14,7 +14,7 @@ class QPushButton;
 class Form5 : public QDialog {
     Q_OBJECT
 public:
-    Form5(Form4& launcher, QWidget* owner);
+    explicit Form5(Form4& launcher);
 
     // Shortcut mode for slot comNo, and folder-name mode for tab tabNo (1 to 5).
     void openShortcut(int comNo);

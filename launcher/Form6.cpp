@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 const QString Caption = QStringLiteral("Now Loading...");
@@ -15,6 +16,8 @@ const QColor Panel(0x0d, 0x1b, 0x3a);
 const QColor Edge(0x3a, 0x55, 0x96);
 const QColor Text(0xe8, 0xee, 0xfc);
 constexpr int TimerMs = 10;
+// How long the timer waits for the window system to show the window, in timer rounds.
+constexpr int ExposeRounds = 50;
 const QSize WindowSize(220, 64);
 constexpr int CaptionPixels = 16;
 } // namespace
@@ -52,14 +55,22 @@ void Form6::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
+    roundsLeft_ = ExposeRounds;
     Timer1->start();
 }
 
 void Form6::Timer1_Timer() {
+    const QWindow* handle = windowHandle();
+    if (handle && !handle->isExposed() && --roundsLeft_ > 0) {
+        Timer1->start();
+        return;
+    }
+    // The launcher's load holds the event loop: the box says what the user waits for.
+    repaint();
     if (showLauncher)
         showLauncher();
     hide();
-    // A hidden window stays in a screen reader's tree; without its native window it leaves
-    // it, and the next showing makes a new one.
+    // Without its native window the hidden window leaves a screen reader's tree, and no
+    // window manager that had not mapped it yet can map it still.
     destroy();
 }

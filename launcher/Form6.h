@@ -24,4 +24,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    int roundsLeft_ = 0;
 };

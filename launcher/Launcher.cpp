@@ -4,8 +4,7 @@
 
 Launcher::Launcher(Context& context, QWidget* owner)
     : QObject(owner)
-    , context_(context)
-    , owner_(owner) {}
+    , context_(context) {}
 
 Launcher::~Launcher() {
     delete form4_;
@@ -22,7 +21,7 @@ void Launcher::show() {
         shown->activateWindow();
         return;
     }
-    form4_ = new Form4(context_, owner_);
+    form4_ = new Form4(context_);
     form4_->showAgain = [this] { show(); };
     form4_->load();
     form4_->show();

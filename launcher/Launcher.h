@@ -21,6 +21,5 @@ public:
 
 private:
     Context& context_;
-    QWidget* owner_;
     QPointer<Form4> form4_;
 };

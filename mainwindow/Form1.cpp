@@ -259,8 +259,15 @@ void Form1::endProgram() {
 }
 
 void Form1::writePosition() {
+    // Where pos() is not the window's place, the stored place stays as it is.
+    if (!context_.platform.canPlaceWindows())
+        return;
     position_ = windowplace::toWrite(position_, pos());
     QString problem;
     const auto bytes = settingsfile::writePosition(position_, &problem);
     context_.save(datafile::Position, bytes, problem);
+}
+
+QPoint Form1::place() const {
+    return context_.platform.canPlaceWindows() ? pos() : windowplace::pixels(position_);
 }

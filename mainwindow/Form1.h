@@ -49,6 +49,9 @@ public:
     // Ends the program the way all three exits do.
     void endProgram();
     void writePosition();
+    // Where the window stands in pixels: the stored place where the window system keeps
+    // the real one to itself.
+    QPoint place() const;
 
     // Settings of the window (the read copies are kept as the file gave them).
     Variant Iti, Ichi, Front, Front1, AlmFront, TAmPm, Aset, MemMni;
@@ -127,7 +130,11 @@ private:
     bool ticking_ = false;
     int logoHoldMs_ = Form3::HoldMs;
     QPoint dragOffset_;
-    bool manualDrag_ = false;
+    // A press on Label10 asks the window system for a move at the first move of the mouse;
+    // where it refuses, the window follows the mouse by hand.
+    enum class Drag { None, NotAsked, BySystem, ByHand };
+    Drag drag_ = Drag::None;
+    // The window system moves the window; its place is written once it rests.
     bool systemMove_ = false;
     QTimer* systemMoveSettled_ = nullptr;
 };

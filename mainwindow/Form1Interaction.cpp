@@ -111,24 +111,23 @@ void Form1::sizeButton_Click() {
 
 void Form1::Label10_MouseDown(QMouseEvent* event) {
     dragOffset_ = event->globalPosition().toPoint() - pos();
-    manualDrag_ = false;
+    drag_ = Drag::NotAsked;
 }
 
 void Form1::Label10_MouseMove(QMouseEvent* event) {
     if (!Iti.is(0) || event->buttons() != Qt::LeftButton)
         return;
-    if (!manualDrag_) {
-        if (context_.platform.startWindowMove(this)) {
-            systemMove_ = true;
-            return;
-        }
-        manualDrag_ = true;
+    if (drag_ == Drag::NotAsked) {
+        // Once per press: a second request would start a move that no release ends.
+        drag_ = context_.platform.startWindowMove(this) ? Drag::BySystem : Drag::ByHand;
+        systemMove_ = drag_ == Drag::BySystem;
     }
-    move(event->globalPosition().toPoint() - dragOffset_);
+    if (drag_ == Drag::ByHand)
+        move(event->globalPosition().toPoint() - dragOffset_);
 }
 
 void Form1::Label10_MouseUp(QMouseEvent*) {
-    manualDrag_ = false;
+    drag_ = Drag::None;
     writePosition();
 }
 

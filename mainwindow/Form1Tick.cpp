@@ -46,8 +46,9 @@ void Form1::Timer1_Timer() {
 
 void Form1::tick() {
     SettingsPage& page = *F2().Picture7;
-    page.Label48->setText(QString::number(x()));
-    page.Label51->setText(QString::number(y()));
+    const QPoint at = place();
+    page.Label48->setText(QString::number(at.x()));
+    page.Label51->setText(QString::number(at.y()));
     // One reading of the clock serves the whole tick, so its texts agree with each other.
     const ClockTexts& texts = clockTexts_.at(context_.clock.now());
     Label1->setText(texts.twelveHour);

@@ -84,6 +84,9 @@ public:
     // Lets the window system move the borderless window with the held mouse button;
     // false when it refuses, so the caller moves the window itself.
     virtual bool startWindowMove(QWidget* window) = 0;
+    // Whether the window system lets the program place its windows, read their places and
+    // keep one in front; false on a Wayland compositor, which does all of that itself.
+    virtual bool canPlaceWindows() = 0;
     // The primary screen's size in device pixels.
     virtual QSize screenSize() = 0;
     // Where each connected screen lies on the desktop, in logical pixels.

@@ -3,10 +3,11 @@
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
     qt6-translations-l10n fonts-ipafont-gothic libpulse0 libglib2.0-dev adwaita-icon-theme
-    gsettings-desktop-schemas)
+    gsettings-desktop-schemas libxcb1-dev)
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xdotool x11-utils imagemagick faketime
     pulseaudio pulseaudio-utils sox procps util-linux python3 desktop-file-utils fonts-dejavu-core
-    python3-pyatspi at-spi2-core dbus-x11 dbus python3-dbusmock)
+    python3-pyatspi at-spi2-core dbus-x11 dbus python3-dbusmock
+    openbox weston xwayland x11-apps qt6-wayland)
 
 ensure_packages() {
     local missing=()

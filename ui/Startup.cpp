@@ -17,8 +17,22 @@ const QStringList ProportionalFaces = {
     QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic"), QStringLiteral("VL PGothic")};
 const QString UiFace = QStringLiteral("ＭＳ Ｐゴシック");
 constexpr int UiPointSize = 9;
+constexpr char PlatformVariable[] = "QT_QPA_PLATFORM";
+// Wayland stays the fallback, should the X server of the session not answer.
+constexpr char X11First[] = "xcb;wayland";
 
 } // namespace
+
+bool chooseX11UnderWayland() {
+    if (qEnvironmentVariableIsSet(PlatformVariable) ||
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return false;
+    return qputenv(PlatformVariable, X11First);
+}
+
+void forgetPlatformChoice() {
+    qunsetenv(PlatformVariable);
+}
 
 void registerFontSubstitutions() {
     QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), GothicFaces);

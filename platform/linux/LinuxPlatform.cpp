@@ -5,6 +5,7 @@
 #include "Logind.h"
 #include "SoundOutput.h"
 #include "SystemFigures.h"
+#include "X11Stacking.h"
 #include "desktop/DesktopEntry.h"
 #include "desktop/DesktopSettings.h"
 #include "platform/PictureFile.h"
@@ -145,13 +146,28 @@ void LinuxPlatform::setTopmost(QWidget* window, bool topmost) {
                                         : window->windowFlags() & ~Qt::WindowStaysOnTopHint);
     if (QWindow* handle = window->windowHandle())
         handle->setFlags(window->windowFlags());
-    if (topmost && window->isVisible())
-        window->raise();
+    if (!window->isVisible())
+        return;
+    if (!x11stacking::available()) {
+        if (topmost)
+            window->raise();
+        return;
+    }
+    // A window that leaves the "above" state lands where the window manager likes (openbox
+    // puts it under the active window): the raise after the change leaves it above the
+    // normal windows without staying on top.
+    x11stacking::setAbove(window, topmost);
+    x11stacking::raise(window);
 }
 
 bool LinuxPlatform::startWindowMove(QWidget* window) {
     QWindow* handle = window->windowHandle();
     return handle && handle->startSystemMove();
+}
+
+bool LinuxPlatform::canPlaceWindows() {
+    // A Wayland compositor places every window itself and keeps none on top for a client.
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 QSize LinuxPlatform::screenSize() {

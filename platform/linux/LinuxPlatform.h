@@ -25,6 +25,7 @@ public:
     int currentWallpaper(QString& result, QString& failure) override;
     void setTopmost(QWidget* window, bool topmost) override;
     bool startWindowMove(QWidget* window) override;
+    bool canPlaceWindows() override;
     QSize screenSize() override;
     QList<QRect> screenAreas() override;
     ColourDepth colourDepth() override;

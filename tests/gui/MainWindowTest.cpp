@@ -97,3 +97,25 @@ TEST(MainWindow, TheLauncherPictureShowsTheLoadingWindow) {
     EXPECT_TRUE(
         eventually([&] { return !s.form1().form6()->isVisible(); }, "the loading window to close"));
 }
+
+TEST(MainWindow, WhereTheDesktopPlacesWindowsTheStoredPlaceIsShownAndKept) {
+    Harness h;
+    h.platform.windowsPlaceable = false;
+    h.setFile(QStringLiteral("St.kvi"), cp932Lines({QStringLiteral("0,0,1,\"off\",12,0,0,0,1")}));
+    h.setFile(QStringLiteral("fiti.kvi"), QByteArray("9007,611\r\n"));
+    Form1& f = h.start();
+    f.move(0, 0);
+    f.Timer1_Timer();
+    SettingsPage& page = *h.form2().Picture7;
+    EXPECT_EQ(page.Label48->text(), QStringLiteral("600"));
+    EXPECT_EQ(page.Label51->text(), QStringLiteral("41"));
+    for (QCheckBox* front : {page.Check3, page.Check2})
+        EXPECT_TRUE(front->toolTip().contains(QStringLiteral("前面に保つことはできません")));
+    // The front settings still act on their stored values.
+    page.Check3->setChecked(true);
+    EXPECT_EQ(h.file(QStringLiteral("St.kvi")),
+              cp932Lines({QStringLiteral("0,1,1,\"off\",12,0,0,0,1")}));
+    f.endProgram();
+    EXPECT_EQ(h.ended, 1);
+    EXPECT_EQ(h.file(QStringLiteral("fiti.kvi")), QByteArray("9007,611\r\n"));
+}

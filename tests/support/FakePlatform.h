@@ -18,6 +18,7 @@ public:
     QList<QRect> screens{{0, 0, 1280, 1024}};
     bool firstInstance = true;
     bool systemMoveAccepted = false;
+    bool windowsPlaceable = true;
     bool sessionEndAccepted = true;
     bool programStarts = true;
     QString computer = QStringLiteral("desk");
@@ -47,6 +48,7 @@ public:
         calls << QStringLiteral("startWindowMove");
         return systemMoveAccepted;
     }
+    bool canPlaceWindows() override { return windowsPlaceable; }
     QSize screenSize() override { return screen; }
     QList<QRect> screenAreas() override { return screens; }
     ColourDepth colourDepth() override { return {24, 1}; }
