@@ -105,3 +105,23 @@ TEST(SystemPage, OkRequestsStopsTheSoundAndEndsWithoutWriting) {
         }
     }
 }
+
+TEST(SystemPage, TheProgramEndsOnlyWhenTheHeldAnswerComesEvenAfterThePageIsGone) {
+    OnSystemPage p;
+    p.platform.holdSessionEnd = true;
+    p.platform.calls.clear();
+    dialogs::script::push(dialogs::Answer::Ok);
+    QTest::mouseClick(p.page().Command6[1], Qt::LeftButton);
+    EXPECT_EQ(p.platform.calls, QStringList{QStringLiteral("endSession(1)")});
+    EXPECT_EQ(p.ended, 0);
+    for (QPushButton* button : p.page().Command6)
+        EXPECT_FALSE(button->isEnabled()) << "a second request while the first waits";
+
+    p.form2().Unload();
+    p.form1().Timer1_Timer();
+    ASSERT_TRUE(p.platform.heldSessionEnd);
+    p.platform.heldSessionEnd(false);
+    EXPECT_EQ(p.platform.calls,
+              QStringList({QStringLiteral("endSession(1)"), QStringLiteral("playSound()")}));
+    EXPECT_EQ(p.ended, 1);
+}

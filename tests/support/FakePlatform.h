@@ -53,9 +53,17 @@ public:
         calls << QStringLiteral("setWallpaper(%1)").arg(path);
         return wallpaperAccepted;
     }
-    bool endSession(SessionEnd request) override {
+    // Set, the answer waits in heldSessionEnd until the test gives it, as logind waits on a
+    // password prompt; else it comes at once.
+    bool holdSessionEnd = false;
+    std::function<void(bool)> heldSessionEnd;
+
+    void endSession(SessionEnd request, std::function<void(bool)> answered) override {
         calls << QStringLiteral("endSession(%1)").arg(int(request));
-        return sessionEndAccepted;
+        if (holdSessionEnd)
+            heldSessionEnd = std::move(answered);
+        else
+            answered(sessionEndAccepted);
     }
     // Each drive's figures and type; a drive missing here cannot be read.
     QMap<QString, DiskSpace> diskSpace;
