@@ -4,12 +4,16 @@
 #include <QFile>
 #include <QProcess>
 #include <QTimer>
-#include <QtEndian>
 #include <gtest/gtest.h>
 #include <optional>
 
 namespace {
 
+// RIFF WAVE, mono, 16 bits at 44.1 kHz, with 64 MiB of samples: a hole read as silence.
+const QByteArray
+    HugeSoundHeader("RIFF\x24\0\0\x04WAVEfmt \x10\0\0\0\1\0\1\0\x44\xac\0\0\x88\x58\x01\0"
+                    "\2\0\x10\0data\0\0\0\x04",
+                    44);
 constexpr qint64 HugeSoundBytes = 64LL * 1024 * 1024;
 
 // A private sound server with a null sink, so that the real sound module has a device.
@@ -25,8 +29,8 @@ struct SoundServer {
         server.setProcessEnvironment(environment);
         server.start(
             QStringLiteral("pulseaudio"),
-            {QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
-             QStringLiteral("-n"), QStringLiteral("--load=module-null-sink"),
+            {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
+             QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--load=module-null-sink"),
              QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") +
                  socket});
         qputenv("PULSE_SERVER", "unix:" + socket.toUtf8());
@@ -37,28 +41,11 @@ struct SoundServer {
     }
     bool playing() const {
         QProcess pactl;
-        pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"),
-                                              QStringLiteral("sink-inputs")});
+        pactl.start(QStringLiteral("pactl"),
+                    QProcess::splitCommand(QStringLiteral("list short sink-inputs")));
         return pactl.waitForFinished() && !pactl.readAllStandardOutput().trimmed().isEmpty();
     }
 };
-
-// A mono 16-bit WAVE header; the samples are a hole in the file, read as silence.
-void writeHugeSound(const QString& path) {
-    QByteArray header("RIFF....WAVEfmt ....\1\0\1\0........\2\0\x10\0data....", 44);
-    const auto put = [&header](int at, quint32 value) {
-        qToLittleEndian(value, header.data() + at);
-    };
-    put(4, quint32(HugeSoundBytes + 36));
-    put(16, 16);
-    put(24, 44100);
-    put(28, 88200);
-    put(40, quint32(HugeSoundBytes));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(header);
-    ASSERT_TRUE(file.resize(header.size() + HugeSoundBytes));
-}
 
 } // namespace
 
@@ -66,18 +53,18 @@ TEST(SoundLoad, TheWindowAnswersWhileAHugeAlarmSoundLoadsAndThenItPlays) {
     SoundServer sound;
     ASSERT_TRUE(eventually([&] { return QFile::exists(sound.socket); }, "the sound server"));
     Harness h;
-    const QString path = h.folder.filePath(QStringLiteral("huge.wav"));
-    writeHugeSound(path);
+    QFile huge(h.folder.filePath(QStringLiteral("huge.wav")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.write(HugeSoundHeader) &&
+                huge.resize(HugeSoundHeader.size() + HugeSoundBytes));
     QStringList table(48, QStringLiteral("\"設定なし\""));
-    table[15] = u'"' + path + u'"'; // 7:30
+    table[15] = u'"' + huge.fileName() + u'"'; // 7:30
     h.setFile(QStringLiteral("alarmset.kvi"), cp932Lines(table));
     h.setFile(QStringLiteral("St.kvi"), cp932Lines({QStringLiteral("0,0,0,\"off\",24,0,0,1,1")}));
     const std::unique_ptr<Platform> real = createPlatform();
     std::optional<bool> playingAtFirstAnswer;
     h.platform.whilePlaying = [&] {
-        real->playSound(path);
-        // The sound can only start on this thread: what runs first tells whether the load
-        // kept the thread.
+        real->playSound(huge.fileName());
+        // The sound starts on this thread: if the load let it go, this runs first.
         QTimer::singleShot(0, [&] { playingAtFirstAnswer = sound.playing(); });
     };
     h.clock.set(7, 29, 59);

@@ -18,7 +18,6 @@ public:
     QList<QRect> screens{{0, 0, 1280, 1024}};
     bool firstInstance = true;
     bool systemMoveAccepted = false;
-    bool sessionEndAccepted = true;
     bool programStarts = true;
     std::optional<QString> user = QStringLiteral("user");
     OsVersion version{6, 1, 7601, QStringLiteral("Test")};
@@ -53,17 +52,13 @@ public:
         calls << QStringLiteral("setWallpaper(%1)").arg(path);
         return wallpaperAccepted;
     }
-    // Set, the answer waits in heldSessionEnd until the test gives it, as logind waits on a
-    // password prompt; else it comes at once.
-    bool holdSessionEnd = false;
-    std::function<void(bool)> heldSessionEnd;
+    // The session manager's answer waits here until the test gives it, as logind may wait
+    // on a password prompt.
+    std::function<void(bool)> sessionEndAnswer;
 
     void endSession(SessionEnd request, std::function<void(bool)> answered) override {
         calls << QStringLiteral("endSession(%1)").arg(int(request));
-        if (holdSessionEnd)
-            heldSessionEnd = std::move(answered);
-        else
-            answered(sessionEndAccepted);
+        sessionEndAnswer = std::move(answered);
     }
     // Each drive's figures and type; a drive missing here cannot be read.
     QMap<QString, DiskSpace> diskSpace;
