@@ -5,6 +5,7 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusReply>
+#include <QTimer>
 #include <unistd.h>
 
 namespace {
@@ -20,6 +21,13 @@ constexpr int InteractiveTimeoutMs = 120000;
 
 // Hands logind's reply to handle on this thread once it comes, without waiting for it.
 void whenAnswered(const QDBusPendingCall& call, std::function<void(const QDBusMessage&)> handle) {
+    // A call that never left, as without a system bus, has its error already, and a watcher
+    // would never report it.
+    if (call.isFinished()) {
+        QTimer::singleShot(0,
+                           [handle = std::move(handle), reply = call.reply()] { handle(reply); });
+        return;
+    }
     auto* watcher = new QDBusPendingCallWatcher(call);
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
                      [handle = std::move(handle)](QDBusPendingCallWatcher* finished) {
