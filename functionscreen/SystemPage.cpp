@@ -113,9 +113,14 @@ void SystemPage::Command6_Click(int index) {
     if (dialogs::message(this, text, dialogs::Style::OkCancelStop, QString::fromUtf8(spec.title)) !=
         dialogs::Answer::Ok)
         return;
+    // One request at a time: the desktop may hold this one behind a password prompt.
+    for (QPushButton* button : Command6)
+        button->setEnabled(false);
+    // Whatever the answer, the program ends: the session or the machine is going away. The
+    // page may be unloaded by then, so the answer uses only what lives for the whole run.
     Context& context = form2_.context();
-    // Whatever the answer, the program ends: the session or the machine is going away.
-    context.platform.endSession(spec.request);
-    context.platform.playSound(QString());
-    context.endProgram();
+    context.platform.endSession(spec.request, [&context](bool) {
+        context.platform.playSound(QString());
+        context.endProgram();
+    });
 }

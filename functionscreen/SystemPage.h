@@ -18,7 +18,8 @@ public:
     // The figures of the moment the function screen opens.
     void fill();
 
-    // Asks in a box, then logs off, powers off or restarts and ends the program.
+    // Asks in a box, then asks to log off, power off or restart; the program ends when the
+    // answer comes, and the clock goes on until then.
     void Command6_Click(int index);
 
     QLabel *Label10, *Label9, *Label28, *Label26;

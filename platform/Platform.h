@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -96,9 +97,10 @@ public:
     // Sets the desktop wallpaper to the file, or removes it for an empty path; false on
     // failure.
     virtual bool setWallpaper(const QString& path) = 0;
-    // Asks the session manager to log off, power off or restart; false when it refuses or
-    // cannot be asked.
-    virtual bool endSession(SessionEnd request) = 0;
+    // Asks the session manager to log off, power off or restart and returns at once: it may
+    // wait long on a password prompt. answered runs on the window's thread when it has
+    // answered, with false when it refused or could not be asked.
+    virtual void endSession(SessionEnd request, std::function<void(bool accepted)> answered) = 0;
     // Capacity of the drive or file system holding root; nothing when it cannot be read.
     virtual std::optional<DiskSpace> diskFreeSpace(const QString& root) = 0;
     // The kind of drive that holds root; nothing when it cannot be told.

@@ -195,8 +195,8 @@ bool LinuxPlatform::setWallpaper(const QString& path) {
     return services && services->writePath(desktopsettings::BackgroundSchema, path);
 }
 
-bool LinuxPlatform::endSession(SessionEnd request) {
-    return logind::endSession(request);
+void LinuxPlatform::endSession(SessionEnd request, std::function<void(bool accepted)> answered) {
+    logind::endSession(request, std::move(answered));
 }
 
 std::optional<DiskSpace> LinuxPlatform::diskFreeSpace(const QString& root) {

@@ -30,7 +30,7 @@ public:
     QList<QRect> screenAreas() override;
     ColourDepth colourDepth() override;
     bool setWallpaper(const QString& path) override;
-    bool endSession(SessionEnd request) override;
+    void endSession(SessionEnd request, std::function<void(bool accepted)> answered) override;
     std::optional<DiskSpace> diskFreeSpace(const QString& root) override;
     std::optional<DriveType> driveType(const QString& root) override;
     QStringList drives(const QString& path) override;

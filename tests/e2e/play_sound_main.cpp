@@ -1,7 +1,9 @@
 // Plays one file through SoundPlayer, for the end-to-end sound check:
-//   play_sound_main PATH [STOP_AFTER_MS]
+//   play_sound_main PATH [STOP_AFTER_MS [RUN_MS]]
+// A negative STOP_AFTER_MS lets the sound play on.
 #include "platform/linux/sound/SoundPlayer.h"
 
+#include <QAudioSink>
 #include <QCoreApplication>
 #include <QTimer>
 #include <cstdio>
@@ -18,15 +20,21 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     bool stopValid = true;
+    bool runValid = true;
     const int stopAfter = args.size() > 2 ? args[2].toInt(&stopValid) : -1;
-    if (args.size() < 2 || args.size() > 3 || !stopValid) {
-        std::fprintf(stderr, "usage: play_sound_main PATH [STOP_AFTER_MS]\n");
+    const int run = args.size() > 3 ? args[3].toInt(&runValid) : kRunMilliseconds;
+    if (args.size() < 2 || args.size() > 4 || !stopValid || !runValid) {
+        std::fprintf(stderr, "usage: play_sound_main PATH [STOP_AFTER_MS [RUN_MS]]\n");
         return kUsageError;
     }
     SoundPlayer player;
     player.play(args[1]);
+    // The sound starts on this thread: what runs first tells whether the load kept it.
+    QTimer::singleShot(0, &player, [&player] {
+        std::printf("answered %s loading\n", player.findChild<QAudioSink*>() ? "after" : "while");
+    });
     if (stopAfter >= 0)
         QTimer::singleShot(stopAfter, &player, &SoundPlayer::stop);
-    QTimer::singleShot(kRunMilliseconds, &app, &QCoreApplication::quit);
+    QTimer::singleShot(run, &app, &QCoreApplication::quit);
     return app.exec();
 }

@@ -19,9 +19,10 @@ readonly RESTART_XY="336 $((PAGE_TOP + 212))"
 readonly SUPPORT_XY="252 $((PAGE_TOP + 116))"
 readonly MENU_SYSTEM=1
 readonly MENU_PRODUCT=7
+readonly HELD_SECONDS=2.5 # of a held request: the clock's seconds must change meanwhile
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-for tool in Xvfb xdotool dbus-daemon dbus-send cmp; do
+for tool in Xvfb xdotool dbus-daemon dbus-send cmp import; do
     command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
 python=""
@@ -82,7 +83,6 @@ start_at_page() {
     program_pid=$!
     pids+=("$program_pid")
     wait_for "the clock window did not appear" xdotool search --onlyvisible --name '^Morvane3\.1$'
-    local clock
     clock=$(xdotool search --onlyvisible --name '^Morvane3\.1$' | head -1)
     xdotool mousemove --window "$clock" 10 10 click 3
     sleep 0.5
@@ -92,7 +92,19 @@ start_at_page() {
     screen=$(xdotool search --onlyvisible --name '^機能画面$' | head -1)
 }
 
-# power_request BUTTON_XY BOX_TITLE EXPECTED_CALL
+# While logind holds the request, the clock goes on and the program lives; then it is let go.
+ticks_while_held() { # EXPECTED_CALL
+    wait_for "logind was not asked for $1" bash -c "tail -n +$((seen + 1)) $work/logind.log | grep -Eq '$1'"
+    xdotool windowraise "$clock"
+    import -window "$clock" "ppm:$work/held-1.ppm"
+    sleep "$HELD_SECONDS"
+    import -window "$clock" "ppm:$work/held-2.ppm"
+    ! cmp -s "$work/held-1.ppm" "$work/held-2.ppm" || fail "the clock stood still while logind held"
+    kill -0 "$program_pid" || fail "the program ended before logind answered"
+    touch "$work/release"
+}
+
+# power_request BUTTON_XY BOX_TITLE EXPECTED_CALL [held]
 power_request() {
     start_at_page "$MENU_SYSTEM"
     local seen
@@ -104,6 +116,7 @@ power_request() {
     wait_for "the box \"$2\" did not appear" xdotool search --onlyvisible --name "^$2\$"
     xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "^$2\$" | head -1)"
     xdotool key Return
+    [[ ${4:-} != held ]] || ticks_while_held "$3"
     wait_for "the program did not end after \"$2\"" bash -c "! kill -0 $program_pid"
     local calls
     calls=$(tail -n "+$((seen + 1))" "$work/logind.log")
@@ -115,6 +128,16 @@ power_request() {
 power_request "$LOG_OFF_XY" 'Windpwsのログオフ' "TerminateSession \"$SESSION_ID\""
 power_request "$POWER_OFF_XY" 'コンピュータのシャットダウン' 'PowerOff True'
 power_request "$RESTART_XY" 'コンピュータのシャットダウン' 'Reboot True'
+
+# logind holds the power request, as it does while the desktop asks for a password, until
+# the test releases it.
+dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 \
+    org.freedesktop.DBus.Mock.AddMethod string:org.freedesktop.login1.Manager string:PowerOff \
+    string:b string: "string:import os
+while not os.path.exists('$work/release'): time.sleep(0.1)" >/dev/null
+power_request "$POWER_OFF_XY" 'コンピュータのシャットダウン' 'PowerOff True' held
+# Without a system bus the answer is an error at once, which ends the program all the same.
+DBUS_SYSTEM_BUS_ADDRESS=unix:path=$work/no-bus power_request "$RESTART_XY" 'コンピュータのシャットダウン' ''
 
 start_at_page "$MENU_PRODUCT"
 # shellcheck disable=SC2086

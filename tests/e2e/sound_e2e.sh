@@ -24,6 +24,8 @@ readonly MIN_CHIME_SPAN=0.4
 readonly MAX_CHIME_SPAN=1.0
 readonly LONG_TONE_SECONDS=3
 readonly STOP_AFTER_MS=300
+readonly HUGE_TONE_SECONDS=761      # 64 MiB
+readonly HUGE_RUN_MS=5000           # time enough to load it on a busy machine
 readonly MAX_STOPPED_SPAN=0.8      # stop() silenced it well before the program ended
 readonly PLAYER_TIMEOUT_SECONDS=20 # a player that hangs on a FIFO or a device fails, not waits
 
@@ -85,4 +87,14 @@ check_heard fifo "$MIN_CHIME_SPAN" "$MAX_CHIME_SPAN"
 record_playing zero /dev/zero
 check_heard zero "$MIN_CHIME_SPAN" "$MAX_CHIME_SPAN"
 
-echo "sound_e2e: 5 passed, 0 failed"
+# A 64 MiB file loads while the player's thread answers, and then plays; a stop while it
+# loads wins: the load is dropped, never played late.
+sox -n -r 44100 -c 1 -b 16 "$work/huge.wav" synth "$HUGE_TONE_SECONDS" sine 440 vol 0.5
+record_playing huge "$work/huge.wav" -1 "$HUGE_RUN_MS"
+grep -q "answered while loading" "$work/huge.log" || fail "huge: the thread waited for the load"
+check_heard huge "$MIN_TONE_SPAN" "$((HUGE_RUN_MS / 1000))"
+record_playing stale "$work/huge.wav" 0 "$HUGE_RUN_MS"
+at_least "$(stat_of "$work/rec-stale.wav" "Maximum amplitude")" "$MIN_PEAK" &&
+    fail "stale: the sound stopped while it loaded played late"
+
+echo "sound_e2e: 7 passed, 0 failed"

@@ -93,13 +93,18 @@ TEST(SystemPage, OkRequestsStopsTheSoundAndEndsWithoutWriting) {
         SCOPED_TRACE(i);
         for (bool accepted : {true, false}) {
             OnSystemPage p;
-            p.platform.sessionEndAccepted = accepted;
             const QByteArray position = p.file(QStringLiteral("fiti.kvi"));
             p.platform.calls.clear();
             dialogs::script::push(dialogs::Answer::Ok);
             QTest::mouseClick(p.page().Command6[std::size_t(i)], Qt::LeftButton);
-            EXPECT_EQ(p.platform.calls, QStringList({QString::fromUtf8(Boxes[i].request),
-                                                     QStringLiteral("playSound()")}));
+            const QString request = QString::fromUtf8(Boxes[i].request);
+            EXPECT_EQ(p.platform.calls, QStringList{request});
+            EXPECT_EQ(p.ended, 0) << "the program waits for logind's answer";
+            for (QPushButton* button : p.page().Command6)
+                EXPECT_FALSE(button->isEnabled()) << "a second request while the first waits";
+            p.form2().Unload(); // the answer may come after the page is gone
+            p.platform.sessionEndAnswer(accepted);
+            EXPECT_EQ(p.platform.calls, QStringList({request, QStringLiteral("playSound()")}));
             EXPECT_EQ(p.ended, 1) << "the program ends whatever logind answered";
             EXPECT_EQ(p.file(QStringLiteral("fiti.kvi")), position);
         }

@@ -19,7 +19,6 @@ public:
     bool firstInstance = true;
     bool systemMoveAccepted = false;
     bool windowsPlaceable = true;
-    bool sessionEndAccepted = true;
     bool programStarts = true;
     QString computer = QStringLiteral("desk");
     std::optional<QString> user = QStringLiteral("user");
@@ -56,9 +55,13 @@ public:
         calls << QStringLiteral("setWallpaper(%1)").arg(path);
         return wallpaperAccepted;
     }
-    bool endSession(SessionEnd request) override {
+    // The session manager's answer waits here until the test gives it, as logind may wait
+    // on a password prompt.
+    std::function<void(bool)> sessionEndAnswer;
+
+    void endSession(SessionEnd request, std::function<void(bool)> answered) override {
         calls << QStringLiteral("endSession(%1)").arg(int(request));
-        return sessionEndAccepted;
+        sessionEndAnswer = std::move(answered);
     }
     // Each drive's figures and type; a drive missing here cannot be read.
     QMap<QString, DiskSpace> diskSpace;

@@ -6,9 +6,13 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
+#include <QFutureWatcher>
 #include <QMediaDevices>
+#include <QPromise>
 #include <algorithm>
+#include <memory>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -91,10 +95,27 @@ QByteArray render(const wave::Pcm& pcm, const QAudioFormat& format) {
     return bytes.append(QByteArray(format.bytesForDuration(kTailMicroseconds), silence));
 }
 
+// The slow part of a sound, done away from the window's thread: reading, decoding and
+// converting to what the device takes. A newer request makes the rest of it pointless.
+RenderedSound load(const QString& path, const QAudioDevice& device,
+                   const std::atomic<quint64>& latest, quint64 ticket) {
+    if (latest != ticket)
+        return {};
+    const std::optional<wave::Pcm> pcm = readWave(path);
+    if (latest != ticket)
+        return {};
+    const wave::Pcm sound = pcm ? *pcm : wave::chime(kChimeSampleRate);
+    const QAudioFormat format = chooseFormat(device, sound);
+    return {device, format, render(sound, format)};
+}
+
 } // namespace
 
 SoundPlayer::SoundPlayer(QObject* parent)
-    : QObject(parent) {}
+    : QObject(parent) {
+    // One load at a time: a burst of requests cannot hold several huge files at once.
+    loader_.setMaxThreadCount(1);
+}
 
 SoundPlayer::~SoundPlayer() {
     stop();
@@ -102,11 +123,30 @@ SoundPlayer::~SoundPlayer() {
 
 void SoundPlayer::play(const QString& path) {
     stop();
-    const std::optional<wave::Pcm> pcm = readWave(path);
-    start(pcm ? *pcm : wave::chime(kChimeSampleRate));
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) {
+        qWarning("SoundPlayer: no audio output device");
+        return;
+    }
+    const quint64 ticket = ++*latest_;
+    auto promise = std::make_shared<QPromise<RenderedSound>>();
+    loading_ = new QFutureWatcher<RenderedSound>(this);
+    connect(loading_, &QFutureWatcherBase::finished, this, &SoundPlayer::onLoaded);
+    loading_->setFuture(promise->future());
+    promise->start();
+    loader_.start([promise, path, device, latest = latest_, ticket] {
+        promise->addResult(load(path, device, *latest, ticket));
+        promise->finish();
+    });
 }
 
 void SoundPlayer::stop() {
+    ++*latest_;
+    // A sound still loading is dropped: it must never start after a newer request.
+    if (loading_) {
+        loading_->disconnect(this);
+        std::exchange(loading_, nullptr)->deleteLater();
+    }
     if (!sink_)
         return;
     sink_->disconnect(this);
@@ -123,21 +163,20 @@ void SoundPlayer::release() {
     sink_ = nullptr;
 }
 
-void SoundPlayer::start(const wave::Pcm& pcm) {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) {
-        qWarning("SoundPlayer: no audio output device");
-        return;
-    }
-    const QAudioFormat format = chooseFormat(device, pcm);
-    const QByteArray bytes = render(pcm, format);
-    if (bytes.isEmpty()) {
+void SoundPlayer::onLoaded() {
+    QFutureWatcher<RenderedSound>* watcher = std::exchange(loading_, nullptr);
+    watcher->deleteLater(); // it is the one signalling now
+    start(watcher->result());
+}
+
+void SoundPlayer::start(const RenderedSound& sound) {
+    if (sound.bytes.isEmpty()) {
         qWarning("SoundPlayer: the output device takes no usable sample format");
         return;
     }
-    sink_ = new QAudioSink(device, format, this);
+    sink_ = new QAudioSink(sound.device, sound.format, this);
     auto* buffer = new QBuffer(sink_); // a child, so it outlives the sink's reading
-    buffer->setData(bytes);
+    buffer->setData(sound.bytes);
     buffer->open(QIODevice::ReadOnly);
     connect(sink_, &QAudioSink::stateChanged, this, &SoundPlayer::onStateChanged);
     sink_->start(buffer);
