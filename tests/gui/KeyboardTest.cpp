@@ -130,6 +130,7 @@ TEST(Keyboard, ArrowKeysInTheWallpaperListShowAndSetTheHighlightedFile) {
     h.form2().bringToFront(Form2::Page::Wallpaper);
     h.form2().showPage();
     WallpaperPage& page = *h.form2().Picture3;
+    ASSERT_TRUE(eventually([&] { return page.File1->count() == 2; }, "the bitmap listing"));
     page.File1->setFocus();
     page.File1->setCurrentRow(0);
     QTest::keyClick(page.File1, Qt::Key_Down);

@@ -79,7 +79,8 @@ TEST(Launcher, OpensThroughTheLoadingWindowOnTab1WithWhatTheFilesHold) {
     EXPECT_EQ(f.TabSa->tabText(1), QStringLiteral("遊び, 趣味"));
     EXPECT_EQ(f.TabSa->currentIndex(), 0);
     EXPECT_EQ(f.Command1[0]->toolTip(), Program);
-    EXPECT_EQ(f.Command1[0]->accessibleName(), Program);
+    EXPECT_EQ(f.Command1[0]->accessibleName(), QStringLiteral("名前0"));
+    EXPECT_EQ(f.Command1[0]->accessibleDescription(), Program);
     EXPECT_EQ(f.Label1[0]->text(), QStringLiteral("名前0"));
     EXPECT_EQ(f.Label1[0]->buddy(), f.Command1[0]);
     EXPECT_TRUE(f.Command1[1]->toolTip().isEmpty());
