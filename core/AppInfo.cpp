@@ -1,4 +1,4 @@
-#include "AppInfo.h"
+#include "core/AppInfo.h"
 
 // CMake passes the version from project(), the one place it is written. The version line
 // glues the patch number to the minor version: 3.1.20 reads "3.120".

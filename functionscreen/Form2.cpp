@@ -1,21 +1,21 @@
 #include "Form2.h"
 
 #include "AlarmPage.h"
-#include "ClickableLabel.h"
-#include "Context.h"
 #include "DrivesPage.h"
 #include "PageButton.h"
-#include "Pictures.h"
 #include "ProductPage.h"
 #include "SearchPage.h"
-#include "SettingsFiles.h"
 #include "SettingsPage.h"
 #include "SystemPage.h"
-#include "Twips.h"
 #include "WallpaperPage.h"
+#include "core/SettingsFiles.h"
 #include "mainwindow/Form1.h"
 #include "mainwindow/SizeModes.h"
 #include "platform/Platform.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Context.h"
+#include "ui/Pictures.h"
+#include "ui/Twips.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,12 +1,12 @@
 #include "ProductPage.h"
 
-#include "AppInfo.h"
-#include "Context.h"
 #include "Form2.h"
-#include "PhraseLabel.h"
-#include "Pictures.h"
-#include "Twips.h"
+#include "core/AppInfo.h"
 #include "platform/Platform.h"
+#include "ui/Context.h"
+#include "ui/PhraseLabel.h"
+#include "ui/Pictures.h"
+#include "ui/Twips.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "Form3.h"
-#include "MemoryFigures.h"
-#include "Patterns.h"
-#include "SettingsFiles.h"
-#include "Variant.h"
+#include "core/MemoryFigures.h"
+#include "core/Patterns.h"
+#include "core/SettingsFiles.h"
+#include "core/Variant.h"
 #include "functionscreen/Form2.h"
 
 #include <QPixmap>

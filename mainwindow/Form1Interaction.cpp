@@ -1,12 +1,12 @@
 // The clock window's buttons, popup menu, lock and dragging.
-#include "Accessibility.h"
-#include "ClickableLabel.h"
-#include "Context.h"
 #include "Form1.h"
-#include "Pictures.h"
 #include "functionscreen/Form2.h"
 #include "launcher/Form6.h"
 #include "platform/Platform.h"
+#include "ui/Accessibility.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Context.h"
+#include "ui/Pictures.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>

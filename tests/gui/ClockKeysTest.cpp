@@ -1,6 +1,6 @@
-#include "ClickableLabel.h"
 #include "Harness.h"
 #include "functionscreen/Page.h"
+#include "ui/ClickableLabel.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>

@@ -1,17 +1,17 @@
 // Every text of every window, filled with long names, shows whole inside its control, or is
 // elided with all of it in the tooltip. Registered twice: at scale 1 and at QT_SCALE_FACTOR=2.
-#include "FittingLabel.h"
 #include "Harness.h"
-#include "PhraseLabel.h"
-#include "Phrases.h"
 #include "Polling.h"
-#include "WrapButton.h"
 #include "functionscreen/PageButton.h"
 #include "functionscreen/SearchPage.h"
 #include "launcher/Form4.h"
 #include "launcher/Form5.h"
 #include "launcher/Form6.h"
 #include "launcher/Launcher.h"
+#include "ui/FittingLabel.h"
+#include "ui/PhraseLabel.h"
+#include "ui/Phrases.h"
+#include "ui/WrapButton.h"
 
 #include <QAbstractButton>
 #include <QAction>

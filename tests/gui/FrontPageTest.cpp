@@ -1,9 +1,9 @@
-#include "Dialogs.h"
 #include "Harness.h"
 #include "functionscreen/AlarmPage.h"
 #include "functionscreen/Page.h"
 #include "functionscreen/SettingsPage.h"
 #include "functionscreen/SystemPage.h"
+#include "ui/Dialogs.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

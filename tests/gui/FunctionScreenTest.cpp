@@ -1,10 +1,10 @@
-#include "ClickableLabel.h"
-#include "Dialogs.h"
 #include "Harness.h"
 #include "functionscreen/AlarmPage.h"
 #include "functionscreen/ProductPage.h"
 #include "functionscreen/SettingsPage.h"
 #include "functionscreen/WallpaperPage.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Dialogs.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,4 +1,3 @@
-#include "Dialogs.h"
 #include "Harness.h"
 #include "Polling.h"
 #include "functionscreen/AlarmPage.h"
@@ -8,6 +7,7 @@
 #include "launcher/Form4.h"
 #include "launcher/Form5.h"
 #include "launcher/Launcher.h"
+#include "ui/Dialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,11 +1,11 @@
 #include "functionscreen/WallpaperPage.h"
-#include "Aside.h"
-#include "Dialogs.h"
 #include "Harness.h"
 #include "HostileFiles.h"
 #include "Polling.h"
 #include "functionscreen/Form2.h"
 #include "platform/PictureFile.h"
+#include "ui/Aside.h"
+#include "ui/Dialogs.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,12 +1,12 @@
 // Opening and closing the function screen a thousand times, every page shown, on the real
 // platform: what each closing destroys must give its memory back.
-#include "Context.h"
-#include "DataFolder.h"
-#include "Dialogs.h"
 #include "FakeClock.h"
+#include "core/DataFolder.h"
 #include "functionscreen/Form2.h"
 #include "mainwindow/Form1.h"
 #include "platform/Platform.h"
+#include "ui/Context.h"
+#include "ui/Dialogs.h"
 
 #include <QApplication>
 #include <QDir>
