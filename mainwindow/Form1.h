@@ -98,7 +98,7 @@ private:
     void firstDisplay();
     void applyCheckBoxesAtLoad();
     void refuseSecondCopy();
-    void openPage(Form2::Page page);
+    void openPage(Form2::PageId page);
     // pMenu at the mouse, or below the control that has the focus when a key asked for it.
     void openMenu(QWidget* from);
     void nameControls();

@@ -69,7 +69,7 @@ struct OnWallpaper : Harness {
         page().File1_Click();
     }
     void showPage() {
-        form2().bringToFront(Form2::Page::Wallpaper);
+        form2().bringToFront(Form2::PageId::Wallpaper);
         form2().showPage();
     }
     QString pictures;

@@ -32,8 +32,8 @@ qint64 residentBytes() {
 
 void openAndClose(Form1& form1) {
     Form2& form2 = form1.F2();
-    for (int page = int(Form2::Page::System); page <= int(Form2::Page::Product); ++page) {
-        form2.bringToFront(Form2::Page(page));
+    for (int page = int(Form2::PageId::System); page <= int(Form2::PageId::Product); ++page) {
+        form2.bringToFront(Form2::PageId(page));
         form2.showPage();
         QApplication::processEvents();
     }
