@@ -1,9 +1,9 @@
-#include "Clock.h"
-#include "Context.h"
-#include "DataFolder.h"
-#include "Startup.h"
+#include "core/Clock.h"
+#include "core/DataFolder.h"
 #include "mainwindow/Form1.h"
 #include "platform/Platform.h"
+#include "ui/Context.h"
+#include "ui/Startup.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -2,13 +2,13 @@
 //   launcher_benchmark launcher INSTALL_FOLDER   from the menu item to the launcher shown
 //   launcher_benchmark floor ICON_NAME...       a bare window with those theme icons on buttons
 // Prints the milliseconds from the start of the measure to the window's first exposure.
-#include "Clock.h"
-#include "Context.h"
-#include "DataFolder.h"
+#include "core/Clock.h"
+#include "core/DataFolder.h"
 #include "launcher/Form4.h"
 #include "launcher/Form6.h"
 #include "launcher/Launcher.h"
 #include "platform/Platform.h"
+#include "ui/Context.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

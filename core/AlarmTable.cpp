@@ -1,6 +1,6 @@
-#include "AlarmTable.h"
+#include "core/AlarmTable.h"
 
-#include "RecordFormat.h"
+#include "core/RecordFormat.h"
 
 namespace alarmtable {
 namespace {

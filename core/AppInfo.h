@@ -4,6 +4,9 @@
 
 namespace appinfo {
 // The caption of every message box that names no title of its own.
-inline const QString Title = QStringLiteral("Morvane3.1");
-inline const QString Version = QStringLiteral("Version 3.120");
+extern const QString Title;
+// The product name with its version, as the product page shows it.
+extern const QString ProductTitle;
+// The version line of the logo and the product page.
+extern const QString Version;
 } // namespace appinfo

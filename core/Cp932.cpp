@@ -1,6 +1,6 @@
-#include "Cp932.h"
+#include "core/Cp932.h"
 
-#include "Cp932Tables.h"
+#include "core/Cp932Tables.h"
 
 #include <algorithm>
 #include <vector>

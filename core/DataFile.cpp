@@ -1,8 +1,8 @@
-#include "DataFile.h"
+#include "core/DataFile.h"
 
-#include "BoundedRead.h"
-#include "FileReplace.h"
-#include "RecordFormat.h"
+#include "core/BoundedRead.h"
+#include "core/FileReplace.h"
+#include "core/RecordFormat.h"
 
 #include <QDir>
 #include <QFile>

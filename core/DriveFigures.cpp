@@ -1,4 +1,4 @@
-#include "DriveFigures.h"
+#include "core/DriveFigures.h"
 
 #include <QSet>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "ErrorReport.h"
+#include "core/ErrorReport.h"
 
-#include "AppInfo.h"
+#include "core/AppInfo.h"
 
 namespace errorreport {
 namespace {

@@ -1,4 +1,4 @@
-#include "FileFigures.h"
+#include "core/FileFigures.h"
 
 namespace filefigures {
 

@@ -1,4 +1,4 @@
-#include "FileReplace.h"
+#include "core/FileReplace.h"
 
 #include <QDir>
 #include <QFile>

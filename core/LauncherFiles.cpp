@@ -1,6 +1,6 @@
-#include "LauncherFiles.h"
+#include "core/LauncherFiles.h"
 
-#include "RecordFormat.h"
+#include "core/RecordFormat.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
-#include "MemoryFigures.h"
+#include "core/MemoryFigures.h"
 
-#include "Patterns.h"
+#include "core/Patterns.h"
 
 namespace {
 constexpr double BytesPerMegabyte = 1048576.0;

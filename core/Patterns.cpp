@@ -1,4 +1,4 @@
-#include "Patterns.h"
+#include "core/Patterns.h"
 
 namespace patterns {
 namespace {

@@ -1,6 +1,6 @@
-#include "RecordFormat.h"
+#include "core/RecordFormat.h"
 
-#include "Cp932.h"
+#include "core/Cp932.h"
 
 #include <charconv>
 #include <cmath>

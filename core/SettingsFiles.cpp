@@ -1,6 +1,6 @@
-#include "SettingsFiles.h"
+#include "core/SettingsFiles.h"
 
-#include "RecordFormat.h"
+#include "core/RecordFormat.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "Variant.h"
+#include "core/Variant.h"
 
-#include "RecordFormat.h"
+#include "core/RecordFormat.h"
 
 bool Variant::is(double value) const {
     if (kind_ == Kind::Text) {

@@ -1,6 +1,6 @@
-#include "WaveFile.h"
+#include "core/WaveFile.h"
 
-#include "BoundedRead.h"
+#include "core/BoundedRead.h"
 
 #include <QByteArrayView>
 #include <QtEndian>

@@ -1,4 +1,4 @@
-#include "Wildcard.h"
+#include "core/Wildcard.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 #include "AlarmPage.h"
 
-#include "AlarmTable.h"
-#include "Context.h"
-#include "Dialogs.h"
 #include "Form2.h"
-#include "ListBox.h"
-#include "Pictures.h"
-#include "RecordFormat.h"
-#include "Twips.h"
-#include "WrapButton.h"
+#include "core/AlarmTable.h"
+#include "core/RecordFormat.h"
 #include "platform/Platform.h"
+#include "ui/Context.h"
+#include "ui/Dialogs.h"
+#include "ui/ListBox.h"
+#include "ui/Pictures.h"
+#include "ui/Twips.h"
+#include "ui/WrapButton.h"
 
 #include <QLabel>
 #include <QListWidget>

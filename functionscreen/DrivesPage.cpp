@@ -1,12 +1,12 @@
 #include "DrivesPage.h"
 
-#include "Colours.h"
-#include "Context.h"
-#include "DriveFigures.h"
 #include "Form2.h"
-#include "PhraseLabel.h"
-#include "Twips.h"
+#include "core/DriveFigures.h"
 #include "platform/Platform.h"
+#include "ui/Colours.h"
+#include "ui/Context.h"
+#include "ui/PhraseLabel.h"
+#include "ui/Twips.h"
 
 #include <QComboBox>
 #include <QLabel>

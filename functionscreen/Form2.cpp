@@ -1,21 +1,21 @@
 #include "Form2.h"
 
 #include "AlarmPage.h"
-#include "ClickableLabel.h"
-#include "Context.h"
 #include "DrivesPage.h"
 #include "PageButton.h"
-#include "Pictures.h"
 #include "ProductPage.h"
 #include "SearchPage.h"
-#include "SettingsFiles.h"
 #include "SettingsPage.h"
 #include "SystemPage.h"
-#include "Twips.h"
 #include "WallpaperPage.h"
+#include "core/SettingsFiles.h"
 #include "mainwindow/Form1.h"
 #include "mainwindow/SizeModes.h"
 #include "platform/Platform.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Context.h"
+#include "ui/Pictures.h"
+#include "ui/Twips.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -39,18 +39,18 @@ struct ButtonSpec {
     int left;
     const char* caption;
     const char* icon;
-    std::optional<Form2::Page> page;
+    std::optional<Form2::PageId> page;
 };
 
 const ButtonSpec Buttons[] = {
     {"Command37", 360, "機能画面を閉じる", "PageClose", std::nullopt},
-    {"Command29", 1080, "システム", "PageSystem", Form2::Page::System},
-    {"Command30", 1800, "ドライブ", "PageDrives", Form2::Page::Drives},
-    {"Command33", 2520, "壁紙・解像度", "PageWallpaper", Form2::Page::Wallpaper},
-    {"Command31", 3240, "アラーム設定", "PageAlarm", Form2::Page::Alarm},
-    {"Command26", 3960, "ファイル検索", "PageSearch", Form2::Page::Search},
-    {"Command35", 4680, "各種設定", "PageSettings", Form2::Page::Settings},
-    {"Command36", 5400, "製品情報", "PageInfo", Form2::Page::Product},
+    {"Command29", 1080, "システム", "PageSystem", Form2::PageId::System},
+    {"Command30", 1800, "ドライブ", "PageDrives", Form2::PageId::Drives},
+    {"Command33", 2520, "壁紙・解像度", "PageWallpaper", Form2::PageId::Wallpaper},
+    {"Command31", 3240, "アラーム設定", "PageAlarm", Form2::PageId::Alarm},
+    {"Command26", 3960, "ファイル検索", "PageSearch", Form2::PageId::Search},
+    {"Command35", 4680, "各種設定", "PageSettings", Form2::PageId::Settings},
+    {"Command36", 5400, "製品情報", "PageInfo", Form2::PageId::Product},
 };
 
 } // namespace
@@ -175,27 +175,27 @@ void Form2::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-QWidget* Form2::pageWidget(Page page) const {
+QWidget* Form2::pageWidget(PageId page) const {
     switch (page) {
-    case Page::System:
+    case PageId::System:
         return Picture1;
-    case Page::Drives:
+    case PageId::Drives:
         return Picture2;
-    case Page::Wallpaper:
+    case PageId::Wallpaper:
         return Picture3;
-    case Page::Alarm:
+    case PageId::Alarm:
         return Picture4;
-    case Page::Search:
+    case PageId::Search:
         return Picture6;
-    case Page::Settings:
+    case PageId::Settings:
         return Picture7;
-    case Page::Product:
+    case PageId::Product:
         return Picture8;
     }
     return nullptr;
 }
 
-void Form2::bringToFront(Page page) {
+void Form2::bringToFront(PageId page) {
     pageWidget(page)->raise();
     showFrontPageOnly();
 }
@@ -204,7 +204,7 @@ void Form2::showFrontPageOnly() {
     // A covered page is hidden, so neither Tab nor a screen reader reaches what cannot be seen.
     QWidget* front = frontPage();
     for (QObject* child : body_->children()) {
-        if (auto* page = qobject_cast<::Page*>(child))
+        if (auto* page = qobject_cast<Page*>(child))
             page->setVisible(page == front);
     }
     for (const auto& [button, page] : std::as_const(pageButtons_))
@@ -227,7 +227,7 @@ QWidget* Form2::frontPage() const {
     // Raising a widget moves it to the end of its parent's children.
     const QObjectList& children = body_->children();
     for (auto it = children.rbegin(); it != children.rend(); ++it) {
-        if (auto* page = qobject_cast<::Page*>(*it))
+        if (auto* page = qobject_cast<Page*>(*it))
             return page;
     }
     return nullptr;

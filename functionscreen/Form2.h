@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Variant.h"
+#include "core/Variant.h"
 
 #include <QString>
 #include <QWidget>
@@ -23,7 +23,7 @@ class WallpaperPage;
 class Form2 : public QWidget {
     Q_OBJECT
 public:
-    enum class Page { System, Drives, Wallpaper, Alarm, Search, Settings, Product };
+    enum class PageId { System, Drives, Wallpaper, Alarm, Search, Settings, Product };
 
     Form2(Context& context, Form1& form1);
     ~Form2() override;
@@ -34,12 +34,12 @@ public:
     // Destroys the controls; the public variables live on.
     void Unload();
 
-    void bringToFront(Page page);
+    void bringToFront(PageId page);
     // Shows the window with the page last brought to the front.
     void showPage();
     // The page that is seen.
     QWidget* frontPage() const;
-    QWidget* pageWidget(Page page) const;
+    QWidget* pageWidget(PageId page) const;
 
     void stSave();
     void FomSiz();
@@ -90,6 +90,6 @@ private:
     Context& context_;
     Form1& form1_;
     QWidget* body_ = nullptr;
-    QList<std::pair<QAbstractButton*, Page>> pageButtons_;
+    QList<std::pair<QAbstractButton*, PageId>> pageButtons_;
     bool placed_ = false;
 };

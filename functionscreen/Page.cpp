@@ -1,6 +1,6 @@
 #include "Page.h"
 
-#include "Twips.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 

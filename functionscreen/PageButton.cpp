@@ -1,6 +1,6 @@
 #include "PageButton.h"
 
-#include "Phrases.h"
+#include "ui/Phrases.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>

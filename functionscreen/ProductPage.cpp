@@ -1,11 +1,12 @@
 #include "ProductPage.h"
 
-#include "Context.h"
 #include "Form2.h"
-#include "PhraseLabel.h"
-#include "Pictures.h"
-#include "Twips.h"
+#include "core/AppInfo.h"
 #include "platform/Platform.h"
+#include "ui/Context.h"
+#include "ui/PhraseLabel.h"
+#include "ui/Pictures.h"
+#include "ui/Twips.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -74,13 +75,12 @@ void ProductPage::createProductPanel() {
     text(Picture9, QStringLiteral("製品名"), "ProductHeading", rect(240, 240, 1200, 255));
     picture(Picture9, QStringLiteral("ProgramIcon"), QStringLiteral("モルベーンのアイコン"),
             "ProgramIcon", rect(240, 600, IconSize, IconSize));
-    Label25 = text(Picture9, QStringLiteral("モルベーン3.1"), "Label25", rect(840, 600, 2640, 375));
+    Label25 = text(Picture9, appinfo::ProductTitle, "Label25", rect(840, 600, 2640, 375));
     QFont nameFont = Label25->font();
     nameFont.setPointSizeF(NamePoints);
     nameFont.setBold(true);
     Label25->setFont(nameFont);
-    Label30 =
-        text(Picture9, QStringLiteral("Version 3.120"), "Label30", rect(840, 1020, 2400, 255));
+    Label30 = text(Picture9, appinfo::Version, "Label30", rect(840, 1020, 2400, 255));
     picture(Picture9, QStringLiteral("Logo"), QStringLiteral("モルベーンのロゴ"), "ProductLogo",
             rect(3480, 240, LogoWidth, LogoHeight));
     text(Picture9, QStringLiteral("製作・著作"), "MakerHeading", rect(240, 1560, 1500, 255));

@@ -1,15 +1,15 @@
 #include "SearchPage.h"
 
-#include "Colours.h"
-#include "Context.h"
-#include "Dialogs.h"
-#include "FileFigures.h"
-#include "FittingLabel.h"
 #include "Form2.h"
-#include "Twips.h"
-#include "Wildcard.h"
-#include "WrapButton.h"
+#include "core/FileFigures.h"
+#include "core/Wildcard.h"
 #include "platform/Platform.h"
+#include "ui/Colours.h"
+#include "ui/Context.h"
+#include "ui/Dialogs.h"
+#include "ui/FittingLabel.h"
+#include "ui/Twips.h"
+#include "ui/WrapButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,18 +1,18 @@
 #include "SettingsPage.h"
-#include "Pictures.h"
+#include "ui/Pictures.h"
 
-#include "ClickableLabel.h"
-#include "Colours.h"
-#include "Context.h"
-#include "Dialogs.h"
 #include "Form2.h"
-#include "Patterns.h"
-#include "PhraseLabel.h"
-#include "RecordFormat.h"
-#include "SettingsFiles.h"
+#include "core/Patterns.h"
+#include "core/RecordFormat.h"
+#include "core/SettingsFiles.h"
 #include "mainwindow/Form1.h"
 #include "mainwindow/SizeModes.h"
 #include "platform/Platform.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Colours.h"
+#include "ui/Context.h"
+#include "ui/Dialogs.h"
+#include "ui/PhraseLabel.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,12 +1,12 @@
 #include "SystemPage.h"
 
-#include "Context.h"
-#include "Dialogs.h"
-#include "FittingLabel.h"
 #include "Form2.h"
-#include "SystemFigures.h"
-#include "Twips.h"
+#include "core/SystemFigures.h"
 #include "platform/Platform.h"
+#include "ui/Context.h"
+#include "ui/Dialogs.h"
+#include "ui/FittingLabel.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>

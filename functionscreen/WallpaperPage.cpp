@@ -1,14 +1,14 @@
 #include "WallpaperPage.h"
 
-#include "Aside.h"
-#include "Context.h"
-#include "Dialogs.h"
 #include "Form2.h"
-#include "RecordFormat.h"
-#include "Registry.h"
-#include "Twips.h"
+#include "core/RecordFormat.h"
 #include "platform/PictureFile.h"
 #include "platform/Platform.h"
+#include "ui/Aside.h"
+#include "ui/Context.h"
+#include "ui/Dialogs.h"
+#include "ui/Registry.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QListWidget>

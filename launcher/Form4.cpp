@@ -1,11 +1,11 @@
 #include "Form4.h"
 
-#include "Context.h"
-#include "Dialogs.h"
-#include "FittingLabel.h"
 #include "Form5.h"
-#include "Twips.h"
 #include "platform/Platform.h"
+#include "ui/Context.h"
+#include "ui/Dialogs.h"
+#include "ui/FittingLabel.h"
+#include "ui/Twips.h"
 
 #include <QAction>
 #include <QCloseEvent>

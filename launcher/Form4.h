@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LauncherFiles.h"
+#include "core/LauncherFiles.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,13 +1,13 @@
 #include "Form5.h"
 
-#include "Context.h"
-#include "Dialogs.h"
-#include "FittingLabel.h"
 #include "Form4.h"
-#include "PhraseLabel.h"
-#include "RecordFormat.h"
-#include "Twips.h"
+#include "core/RecordFormat.h"
 #include "platform/Platform.h"
+#include "ui/Context.h"
+#include "ui/Dialogs.h"
+#include "ui/FittingLabel.h"
+#include "ui/PhraseLabel.h"
+#include "ui/Twips.h"
 
 #include <QFrame>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "Form6.h"
 
-#include "Colours.h"
+#include "ui/Colours.h"
 
 #include <QFrame>
 #include <QGuiApplication>

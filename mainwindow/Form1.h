@@ -1,10 +1,10 @@
 #pragma once
 
 #include "Form3.h"
-#include "MemoryFigures.h"
-#include "Patterns.h"
-#include "SettingsFiles.h"
-#include "Variant.h"
+#include "core/MemoryFigures.h"
+#include "core/Patterns.h"
+#include "core/SettingsFiles.h"
+#include "core/Variant.h"
 #include "functionscreen/Form2.h"
 
 #include <QPixmap>
@@ -98,7 +98,7 @@ private:
     void firstDisplay();
     void applyCheckBoxesAtLoad();
     void refuseSecondCopy();
-    void openPage(Form2::Page page);
+    void openPage(Form2::PageId page);
     // pMenu at the mouse, or below the control that has the focus when a key asked for it.
     void openMenu(QWidget* from);
     void nameControls();

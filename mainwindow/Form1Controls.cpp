@@ -1,11 +1,11 @@
 // The clock window's controls at their design places, and its popup menu.
-#include "ClickableLabel.h"
-#include "Colours.h"
-#include "FittingLabel.h"
 #include "Form1.h"
-#include "MeterBar.h"
-#include "Pictures.h"
-#include "Twips.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Colours.h"
+#include "ui/FittingLabel.h"
+#include "ui/MeterBar.h"
+#include "ui/Pictures.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QMenu>

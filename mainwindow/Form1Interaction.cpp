@@ -1,12 +1,12 @@
 // The clock window's buttons, popup menu, lock and dragging.
-#include "Accessibility.h"
-#include "ClickableLabel.h"
-#include "Context.h"
 #include "Form1.h"
-#include "Pictures.h"
 #include "functionscreen/Form2.h"
 #include "launcher/Form6.h"
 #include "platform/Platform.h"
+#include "ui/Accessibility.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Context.h"
+#include "ui/Pictures.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -28,14 +28,14 @@ void Form1::connectControls() {
     connect(GLMS, &ClickableLabel::clicked, this, &Form1::sizeButton_Click);
     connect(GLMSa, &ClickableLabel::clicked, this, &Form1::sizeButton_Click);
     connect(Image2, &ClickableLabel::clicked, this, &Form1::endProgram);
-    connect(Image5, &ClickableLabel::clicked, this, [this] { openPage(Form2::Page::Settings); });
-    connect(kvSys, &QAction::triggered, this, [this] { openPage(Form2::Page::System); });
-    connect(kvDriv, &QAction::triggered, this, [this] { openPage(Form2::Page::Drives); });
-    connect(kvBmp, &QAction::triggered, this, [this] { openPage(Form2::Page::Wallpaper); });
-    connect(kvWav, &QAction::triggered, this, [this] { openPage(Form2::Page::Alarm); });
-    connect(kvDir, &QAction::triggered, this, [this] { openPage(Form2::Page::Search); });
-    connect(kvSet, &QAction::triggered, this, [this] { openPage(Form2::Page::Settings); });
-    connect(kvVer, &QAction::triggered, this, [this] { openPage(Form2::Page::Product); });
+    connect(Image5, &ClickableLabel::clicked, this, [this] { openPage(Form2::PageId::Settings); });
+    connect(kvSys, &QAction::triggered, this, [this] { openPage(Form2::PageId::System); });
+    connect(kvDriv, &QAction::triggered, this, [this] { openPage(Form2::PageId::Drives); });
+    connect(kvBmp, &QAction::triggered, this, [this] { openPage(Form2::PageId::Wallpaper); });
+    connect(kvWav, &QAction::triggered, this, [this] { openPage(Form2::PageId::Alarm); });
+    connect(kvDir, &QAction::triggered, this, [this] { openPage(Form2::PageId::Search); });
+    connect(kvSet, &QAction::triggered, this, [this] { openPage(Form2::PageId::Settings); });
+    connect(kvVer, &QAction::triggered, this, [this] { openPage(Form2::PageId::Product); });
     connect(kvLunc, &QAction::triggered, this, &Form1::openLauncher);
     connect(kvEnd, &QAction::triggered, this, &Form1::endProgram);
     connect(Label10, &ClickableLabel::pressed, this, &Form1::Label10_MouseDown);
@@ -85,7 +85,7 @@ void Form1::resizeEvent(QResizeEvent* event) {
     }
 }
 
-void Form1::openPage(Form2::Page page) {
+void Form1::openPage(Form2::PageId page) {
     Form2& form2 = F2();
     form2.bringToFront(page);
     form2.showPage();

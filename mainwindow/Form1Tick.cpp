@@ -1,17 +1,17 @@
 // The clock window's 250 ms tick: time, date, summary, alarm judgement and memory meter.
-#include "AlarmTable.h"
-#include "ClickableLabel.h"
-#include "Colours.h"
-#include "Context.h"
 #include "Form1.h"
-#include "MemoryFigures.h"
-#include "Patterns.h"
-#include "Pictures.h"
+#include "core/AlarmTable.h"
+#include "core/MemoryFigures.h"
+#include "core/Patterns.h"
 #include "functionscreen/AlarmPage.h"
 #include "functionscreen/Form2.h"
 #include "functionscreen/SettingsPage.h"
 #include "functionscreen/SystemPage.h"
 #include "platform/Platform.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Colours.h"
+#include "ui/Context.h"
+#include "ui/Pictures.h"
 
 #include <QLabel>
 #include <QListWidget>

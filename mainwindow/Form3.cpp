@@ -1,8 +1,8 @@
 #include "Form3.h"
 
-#include "AppInfo.h"
-#include "Colours.h"
-#include "Pictures.h"
+#include "core/AppInfo.h"
+#include "ui/Colours.h"
+#include "ui/Pictures.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

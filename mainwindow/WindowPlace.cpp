@@ -1,7 +1,7 @@
 #include "WindowPlace.h"
 
-#include "DataFile.h"
-#include "Twips.h"
+#include "core/DataFile.h"
+#include "ui/Twips.h"
 
 namespace windowplace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsFiles.h"
+#include "core/SettingsFiles.h"
 
 #include <QList>
 #include <QPoint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BoundedRead.h"
+#include "core/BoundedRead.h"
 
 #include <QImage>
 #include <QImageReader>

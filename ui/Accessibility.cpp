@@ -1,8 +1,8 @@
-#include "Accessibility.h"
+#include "ui/Accessibility.h"
 
-#include "ClickableLabel.h"
-#include "FittingLabel.h"
-#include "MeterBar.h"
+#include "ui/ClickableLabel.h"
+#include "ui/FittingLabel.h"
+#include "ui/MeterBar.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

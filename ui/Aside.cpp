@@ -1,4 +1,4 @@
-#include "Aside.h"
+#include "ui/Aside.h"
 
 #include <QDeadlineTimer>
 

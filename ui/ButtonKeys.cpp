@@ -1,4 +1,4 @@
-#include "ButtonKeys.h"
+#include "ui/ButtonKeys.h"
 
 #include <QAbstractButton>
 #include <QApplication>

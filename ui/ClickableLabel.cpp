@@ -1,6 +1,6 @@
-#include "ClickableLabel.h"
+#include "ui/ClickableLabel.h"
 
-#include "Accessibility.h"
+#include "ui/Accessibility.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

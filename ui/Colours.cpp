@@ -1,4 +1,4 @@
-#include "Colours.h"
+#include "ui/Colours.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "Context.h"
+#include "ui/Context.h"
 
-#include "Dialogs.h"
+#include "ui/Dialogs.h"
 
 Context::Context(Platform& platform, const Clock& clock, const DataFolder& data,
                  std::function<void()> endProgram)

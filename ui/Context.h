@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Clock.h"
-#include "DataFile.h"
-#include "DataFolder.h"
+#include "core/Clock.h"
+#include "core/DataFile.h"
+#include "core/DataFolder.h"
 
 #include <QStringList>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "Dialogs.h"
+#include "ui/Dialogs.h"
 
-#include "JapaneseFileList.h"
-#include "Phrases.h"
+#include "ui/JapaneseFileList.h"
+#include "ui/Phrases.h"
 
 #include <QApplication>
 #include <QColorDialog>

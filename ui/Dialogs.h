@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AppInfo.h"
+#include "core/AppInfo.h"
 
 #include <QColor>
 #include <QFont>

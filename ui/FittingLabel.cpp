@@ -1,4 +1,4 @@
-#include "FittingLabel.h"
+#include "ui/FittingLabel.h"
 
 #include <QEvent>
 #include <QPainter>

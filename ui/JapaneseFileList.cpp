@@ -1,4 +1,4 @@
-#include "JapaneseFileList.h"
+#include "ui/JapaneseFileList.h"
 
 #include <QFileDialog>
 #include <QFileSystemModel>

@@ -1,4 +1,4 @@
-#include "MeterBar.h"
+#include "ui/MeterBar.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "PhraseLabel.h"
+#include "ui/PhraseLabel.h"
 
-#include "Phrases.h"
+#include "ui/Phrases.h"
 
 #include <QPainter>
 

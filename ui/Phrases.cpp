@@ -1,4 +1,4 @@
-#include "Phrases.h"
+#include "ui/Phrases.h"
 
 #include <QFontMetrics>
 #include <QLabel>

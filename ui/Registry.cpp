@@ -1,8 +1,8 @@
-#include "Registry.h"
+#include "ui/Registry.h"
 
-#include "Dialogs.h"
-#include "ErrorReport.h"
+#include "core/ErrorReport.h"
 #include "platform/Platform.h"
+#include "ui/Dialogs.h"
 
 namespace registry {
 namespace {

@@ -1,4 +1,4 @@
-#include "Startup.h"
+#include "ui/Startup.h"
 
 #include <QApplication>
 #include <QFont>

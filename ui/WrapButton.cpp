@@ -1,6 +1,6 @@
-#include "WrapButton.h"
+#include "ui/WrapButton.h"
 
-#include "Phrases.h"
+#include "ui/Phrases.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>

@@ -1,6 +1,6 @@
 // The drive list and drive types, from the kernel's table of mounts.
-#include "DriveFigures.h"
 #include "LinuxPlatform.h"
+#include "core/DriveFigures.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
 #include "LinuxPlatform.h"
 
-#include "BoundedRead.h"
 #include "DesktopServices.h"
 #include "Logind.h"
 #include "SoundOutput.h"
-#include "SystemFigures.h"
 #include "X11Stacking.h"
+#include "core/BoundedRead.h"
+#include "core/SystemFigures.h"
 #include "desktop/DesktopEntry.h"
 #include "desktop/DesktopSettings.h"
 #include "platform/PictureFile.h"

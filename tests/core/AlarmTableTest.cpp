@@ -1,6 +1,6 @@
-#include "AlarmTable.h"
-#include "Cp932.h"
-#include "RecordFormat.h"
+#include "core/AlarmTable.h"
+#include "core/Cp932.h"
+#include "core/RecordFormat.h"
 
 #include <gtest/gtest.h>
 

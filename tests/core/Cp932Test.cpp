@@ -1,6 +1,6 @@
 // The program's own code page 932 against ICU's "windows-31j", which wrote every data file
 // before: every byte, every pair a lead byte begins, and every character of the first plane.
-#include "Cp932.h"
+#include "core/Cp932.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

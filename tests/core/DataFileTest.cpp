@@ -1,4 +1,4 @@
-#include "DataFile.h"
+#include "core/DataFile.h"
 #include "ScratchMount.h"
 
 #include <QDir>

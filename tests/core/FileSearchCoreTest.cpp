@@ -1,6 +1,6 @@
 // The wildcards of the file search and the figures of its property lines.
-#include "FileFigures.h"
-#include "Wildcard.h"
+#include "core/FileFigures.h"
+#include "core/Wildcard.h"
 
 #include <gtest/gtest.h>
 

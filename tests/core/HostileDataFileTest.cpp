@@ -1,6 +1,6 @@
-#include "DataFile.h"
 #include "HostileFiles.h"
 #include "ScratchMount.h"
+#include "core/DataFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "LauncherFiles.h"
+#include "core/LauncherFiles.h"
 #include "Harness.h"
-#include "RecordFormat.h"
+#include "core/RecordFormat.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
-#include "Patterns.h"
-#include "MemoryFigures.h"
+#include "core/Patterns.h"
+#include "core/MemoryFigures.h"
 
 #include <gtest/gtest.h>
 

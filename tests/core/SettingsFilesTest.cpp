@@ -1,6 +1,6 @@
-#include "SettingsFiles.h"
-#include "Cp932.h"
-#include "RecordFormat.h"
+#include "core/SettingsFiles.h"
+#include "core/Cp932.h"
+#include "core/RecordFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "SystemFigures.h"
+#include "core/SystemFigures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "WaveFile.h"
+#include "core/WaveFile.h"
 #include "HostileFiles.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
-#include "ClickableLabel.h"
 #include "Harness.h"
 #include "functionscreen/AlarmPage.h"
 #include "functionscreen/SettingsPage.h"
+#include "ui/ClickableLabel.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "functionscreen/AlarmPage.h"
-#include "AlarmTable.h"
-#include "Dialogs.h"
 #include "Harness.h"
+#include "core/AlarmTable.h"
+#include "ui/Dialogs.h"
 
 #include <QFile>
 #include <QListWidget>

@@ -1,9 +1,9 @@
-#include "AlarmTable.h"
-#include "ClickableLabel.h"
-#include "Dialogs.h"
 #include "Harness.h"
+#include "core/AlarmTable.h"
 #include "functionscreen/AlarmPage.h"
 #include "functionscreen/SettingsPage.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Dialogs.h"
 
 #include <QListWidget>
 #include <QPushButton>

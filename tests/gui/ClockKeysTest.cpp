@@ -1,6 +1,6 @@
-#include "ClickableLabel.h"
 #include "Harness.h"
 #include "functionscreen/Page.h"
+#include "ui/ClickableLabel.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -42,7 +42,7 @@ TEST(ClockKeys, PictureButtonsTakeTheFocusAndSpaceOrReturnPressesThem) {
     EXPECT_TRUE(f.MemMni.is(0));
     QTest::keyClick(f.Image5, Qt::Key_Space);
     EXPECT_TRUE(h.form2Visible());
-    EXPECT_EQ(h.form2().frontPage(), h.form2().pageWidget(Form2::Page::Settings));
+    EXPECT_EQ(h.form2().frontPage(), h.form2().pageWidget(Form2::PageId::Settings));
     EXPECT_TRUE(h.menuOpenedBy([&] { QTest::keyClick(f.Image1, Qt::Key_Return); }));
     QTest::keyClick(f.Image2, Qt::Key_Space);
     EXPECT_EQ(h.ended, 1);

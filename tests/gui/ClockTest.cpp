@@ -1,8 +1,8 @@
-#include "ClickableLabel.h"
-#include "Colours.h"
 #include "Harness.h"
 #include "functionscreen/SettingsPage.h"
 #include "functionscreen/SystemPage.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Colours.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // GIO comes before Qt: Qt's "signals" keyword would break GIO's headers.
 #include <gio/gio.h>
 
-#include "ErrorReport.h"
+#include "core/ErrorReport.h"
 #include "platform/linux/desktop/DesktopSettings.h"
 
 #include <QDir>

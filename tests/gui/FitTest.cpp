@@ -1,17 +1,17 @@
 // Every text of every window, filled with long names, shows whole inside its control, or is
 // elided with all of it in the tooltip. Registered twice: at scale 1 and at QT_SCALE_FACTOR=2.
-#include "FittingLabel.h"
 #include "Harness.h"
-#include "PhraseLabel.h"
-#include "Phrases.h"
 #include "Polling.h"
-#include "WrapButton.h"
 #include "functionscreen/PageButton.h"
 #include "functionscreen/SearchPage.h"
 #include "launcher/Form4.h"
 #include "launcher/Form5.h"
 #include "launcher/Form6.h"
 #include "launcher/Launcher.h"
+#include "ui/FittingLabel.h"
+#include "ui/PhraseLabel.h"
+#include "ui/Phrases.h"
+#include "ui/WrapButton.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -219,16 +219,16 @@ TEST(Fit, EveryTextOfEveryWindowShowsWholeOrElidedWithItsTooltip) {
     Form1& form1 = h.start();
     Walk walk;
     Form2& form2 = h.form2();
-    for (const auto& [page, name] : {std::pair{Form2::Page::System, "System"},
-                                     {Form2::Page::Drives, "Drives"},
-                                     {Form2::Page::Wallpaper, "Wallpaper"},
-                                     {Form2::Page::Alarm, "Alarm"},
-                                     {Form2::Page::Search, "Search"},
-                                     {Form2::Page::Settings, "Settings"},
-                                     {Form2::Page::Product, "Product"}}) {
+    for (const auto& [page, name] : {std::pair{Form2::PageId::System, "System"},
+                                     {Form2::PageId::Drives, "Drives"},
+                                     {Form2::PageId::Wallpaper, "Wallpaper"},
+                                     {Form2::PageId::Alarm, "Alarm"},
+                                     {Form2::PageId::Search, "Search"},
+                                     {Form2::PageId::Settings, "Settings"},
+                                     {Form2::PageId::Product, "Product"}}) {
         form2.bringToFront(page);
         form2.showPage();
-        if (page == Form2::Page::Search) {
+        if (page == Form2::PageId::Search) {
             SearchPage& search = *form2.Picture6;
             search.Text5->setText(folder);
             QTest::mouseClick(search.Command16, Qt::LeftButton);

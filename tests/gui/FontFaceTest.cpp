@@ -1,6 +1,6 @@
-#include "Dialogs.h"
 #include "Harness.h"
 #include "functionscreen/SettingsPage.h"
+#include "ui/Dialogs.h"
 
 #include <QFontDialog>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "Dialogs.h"
 #include "Harness.h"
 #include "functionscreen/AlarmPage.h"
 #include "functionscreen/Page.h"
 #include "functionscreen/SettingsPage.h"
 #include "functionscreen/SystemPage.h"
+#include "ui/Dialogs.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -37,9 +37,9 @@ struct Opened : Harness {
     }
     QList<QWidget*> pages() {
         QList<QWidget*> all;
-        for (auto page :
-             {Form2::Page::System, Form2::Page::Drives, Form2::Page::Wallpaper, Form2::Page::Alarm,
-              Form2::Page::Search, Form2::Page::Settings, Form2::Page::Product})
+        for (auto page : {Form2::PageId::System, Form2::PageId::Drives, Form2::PageId::Wallpaper,
+                          Form2::PageId::Alarm, Form2::PageId::Search, Form2::PageId::Settings,
+                          Form2::PageId::Product})
             all << form2().pageWidget(page);
         return all;
     }

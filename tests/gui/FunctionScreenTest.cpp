@@ -1,10 +1,10 @@
-#include "ClickableLabel.h"
-#include "Dialogs.h"
 #include "Harness.h"
 #include "functionscreen/AlarmPage.h"
 #include "functionscreen/ProductPage.h"
 #include "functionscreen/SettingsPage.h"
 #include "functionscreen/WallpaperPage.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Dialogs.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -34,27 +34,27 @@ TEST(FunctionScreen, EachMenuItemOpensItsPageAndButtonsSwitchPages) {
     Form2& form2 = h.form2();
     EXPECT_EQ(form2.size(), QSize(434, 346));
     EXPECT_EQ(form2.windowTitle(), QStringLiteral("機能画面"));
-    const std::pair<QAction*, Form2::Page> items[] = {
-        {f.kvSys, Form2::Page::System},    {f.kvDriv, Form2::Page::Drives},
-        {f.kvBmp, Form2::Page::Wallpaper}, {f.kvWav, Form2::Page::Alarm},
-        {f.kvDir, Form2::Page::Search},    {f.kvSet, Form2::Page::Settings},
-        {f.kvVer, Form2::Page::Product}};
+    const std::pair<QAction*, Form2::PageId> items[] = {
+        {f.kvSys, Form2::PageId::System},    {f.kvDriv, Form2::PageId::Drives},
+        {f.kvBmp, Form2::PageId::Wallpaper}, {f.kvWav, Form2::PageId::Alarm},
+        {f.kvDir, Form2::PageId::Search},    {f.kvSet, Form2::PageId::Settings},
+        {f.kvVer, Form2::PageId::Product}};
     for (const auto& [item, page] : items) {
         item->trigger();
         EXPECT_TRUE(form2.isVisible());
         EXPECT_EQ(form2.frontPage(), form2.pageWidget(page)) << item->objectName().toStdString();
     }
-    const std::pair<QAbstractButton*, Form2::Page> buttons[] = {
-        {form2.Command29, Form2::Page::System},    {form2.Command30, Form2::Page::Drives},
-        {form2.Command33, Form2::Page::Wallpaper}, {form2.Command31, Form2::Page::Alarm},
-        {form2.Command26, Form2::Page::Search},    {form2.Command35, Form2::Page::Settings},
-        {form2.Command36, Form2::Page::Product}};
+    const std::pair<QAbstractButton*, Form2::PageId> buttons[] = {
+        {form2.Command29, Form2::PageId::System},    {form2.Command30, Form2::PageId::Drives},
+        {form2.Command33, Form2::PageId::Wallpaper}, {form2.Command31, Form2::PageId::Alarm},
+        {form2.Command26, Form2::PageId::Search},    {form2.Command35, Form2::PageId::Settings},
+        {form2.Command36, Form2::PageId::Product}};
     for (const auto& [button, page] : buttons) {
         QTest::mouseClick(button, Qt::LeftButton);
         EXPECT_EQ(form2.frontPage(), form2.pageWidget(page)) << button->objectName().toStdString();
     }
     QTest::mouseClick(f.Image5, Qt::LeftButton);
-    EXPECT_EQ(form2.frontPage(), form2.pageWidget(Form2::Page::Settings));
+    EXPECT_EQ(form2.frontPage(), form2.pageWidget(Form2::PageId::Settings));
 }
 
 TEST(FunctionScreen, ClosingUnloadsAndTheNextTickLoadsItAgainHidden) {
@@ -75,7 +75,7 @@ TEST(FunctionScreen, ClosingUnloadsAndTheNextTickLoadsItAgainHidden) {
     EXPECT_EQ(again.AlmNo, 5);
     EXPECT_EQ(again.Picture4->List->currentRow(), -1);
     f.kvVer->trigger();
-    EXPECT_EQ(again.frontPage(), again.pageWidget(Form2::Page::Product));
+    EXPECT_EQ(again.frontPage(), again.pageWidget(Form2::PageId::Product));
 }
 
 TEST(FunctionScreen, TimerKeepsTheLockBoxAndResolutionCurrent) {
@@ -110,8 +110,9 @@ TEST(FunctionScreen, FileFiltersBecomeQtFiltersWithoutRepeatingTheirPatterns) {
 TEST(FunctionScreen, PagesLieBelowTheButtonsAndTheSettingsPageAHairHigher) {
     Loaded h;
     Form2& form2 = h.form2();
-    for (Form2::Page page : {Form2::Page::System, Form2::Page::Drives, Form2::Page::Wallpaper,
-                             Form2::Page::Alarm, Form2::Page::Search, Form2::Page::Product})
+    for (Form2::PageId page :
+         {Form2::PageId::System, Form2::PageId::Drives, Form2::PageId::Wallpaper,
+          Form2::PageId::Alarm, Form2::PageId::Search, Form2::PageId::Product})
         EXPECT_EQ(form2.pageWidget(page)->geometry(), QRect(0, 41, 428, 281));
     EXPECT_EQ(form2.Picture7->geometry(), QRect(0, 40, 428, 281));
 }

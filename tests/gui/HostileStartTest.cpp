@@ -1,11 +1,11 @@
-#include "DataFile.h"
-#include "Dialogs.h"
 #include "Harness.h"
 #include "HostileFiles.h"
 #include "ScratchMount.h"
+#include "core/DataFile.h"
 #include "functionscreen/AlarmPage.h"
 #include "functionscreen/SettingsPage.h"
 #include "platform/Platform.h"
+#include "ui/Dialogs.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -69,7 +69,8 @@ TEST(HostileStart, ACopyThatWillBeRefusedWritesNothingAndIsRefusedAfterShowing) 
     Harness h;
     h.setFile(datafile::Settings, DamagedSettings);
     h.setFile(datafile::Position, "9007,601\r\n");
-    hostile::writeAll(h.dataPath(QStringLiteral(".St.kvi.morvane-Ab12Cd")), "the running copy's write");
+    hostile::writeAll(h.dataPath(QStringLiteral(".St.kvi.morvane-Ab12Cd")),
+                      "the running copy's write");
     const QMap<QString, QByteArray> before = snapshot(h);
     h.platform.firstInstance = false;
     dialogs::script::push(dialogs::Answer::Ok);

@@ -1,6 +1,6 @@
-#include "Dialogs.h"
-#include "JapaneseFileList.h"
-#include "Phrases.h"
+#include "ui/Dialogs.h"
+#include "ui/JapaneseFileList.h"
+#include "ui/Phrases.h"
 
 #include <QAbstractProxyModel>
 #include <QDeadlineTimer>

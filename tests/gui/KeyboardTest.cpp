@@ -1,4 +1,3 @@
-#include "Dialogs.h"
 #include "Harness.h"
 #include "Polling.h"
 #include "functionscreen/AlarmPage.h"
@@ -8,6 +7,7 @@
 #include "launcher/Form4.h"
 #include "launcher/Form5.h"
 #include "launcher/Launcher.h"
+#include "ui/Dialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -28,7 +28,7 @@ namespace {
 namespace script = dialogs::script;
 
 struct Shown : Harness {
-    explicit Shown(Form2::Page page) {
+    explicit Shown(Form2::PageId page) {
         start();
         form2().bringToFront(page);
         form2().showPage();
@@ -52,10 +52,10 @@ void pressReturn(QWidget* widget, bool keypad = false) {
 } // namespace
 
 TEST(Keyboard, ReturnAndEnterPressTheFocusedButtonOfEveryWindowAndSearchFromTheBoxes) {
-    Shown h(Form2::Page::System);
+    Shown h(Form2::PageId::System);
     Form2& f2 = h.form2();
     pressReturn(f2.Command26);
-    EXPECT_EQ(f2.frontPage(), f2.pageWidget(Form2::Page::Search)) << "a page button";
+    EXPECT_EQ(f2.frontPage(), f2.pageWidget(Form2::PageId::Search)) << "a page button";
     SearchPage& search = *f2.Picture6;
     h.platform.folders[QStringLiteral("/found/")] = {{QStringLiteral("a.txt")}};
     search.Text5->setText(QStringLiteral("/found"));
@@ -75,7 +75,7 @@ TEST(Keyboard, ReturnAndEnterPressTheFocusedButtonOfEveryWindowAndSearchFromTheB
 }
 
 TEST(Keyboard, TheControlThatOpenedAFileOrFolderDialogHasTheFocusAgainHoweverItClosed) {
-    Shown h(Form2::Page::Search);
+    Shown h(Form2::PageId::Search);
     Form4& launcher = h.launcher();
     launcher.Command2_Click(0);
     script::end(); // real dialogs, closed from inside their own loop
@@ -98,7 +98,7 @@ TEST(Keyboard, TheControlThatOpenedAFileOrFolderDialogHasTheFocusAgainHoweverItC
 }
 
 TEST(Keyboard, TheTwoAlarmListsScrollTogetherByBarWheelAndKeys) {
-    Shown h(Form2::Page::Alarm);
+    Shown h(Form2::PageId::Alarm);
     AlarmPage& page = *h.form2().Picture4;
     QScrollBar* times = page.List->verticalScrollBar();
     QScrollBar* sounds = page.Com->verticalScrollBar();
@@ -127,7 +127,7 @@ TEST(Keyboard, ArrowKeysInTheWallpaperListShowAndSetTheHighlightedFile) {
     h.platform.folders[folder] = {{QStringLiteral("a.bmp")}, {QStringLiteral("b.bmp")}};
     h.setFile(QStringLiteral("bg.kvi"), cp932Lines({u'"' + folder + u'"'}));
     h.start();
-    h.form2().bringToFront(Form2::Page::Wallpaper);
+    h.form2().bringToFront(Form2::PageId::Wallpaper);
     h.form2().showPage();
     WallpaperPage& page = *h.form2().Picture3;
     ASSERT_TRUE(eventually([&] { return page.File1->count() == 2; }, "the bitmap listing"));
@@ -142,7 +142,7 @@ TEST(Keyboard, ArrowKeysInTheWallpaperListShowAndSetTheHighlightedFile) {
 }
 
 TEST(Keyboard, TypingInTheFileTypeListChangesNothingAndChoosingFromItDoes) {
-    Shown h(Form2::Page::Search);
+    Shown h(Form2::PageId::Search);
     SearchPage& page = *h.form2().Picture6;
     page.Combo1->setFocus();
     page.Combo1->lineEdit()->selectAll();

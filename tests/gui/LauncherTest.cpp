@@ -1,11 +1,11 @@
 #include "launcher/Launcher.h"
-#include "ClickableLabel.h"
-#include "Dialogs.h"
 #include "Harness.h"
 #include "Polling.h"
 #include "launcher/Form4.h"
 #include "launcher/Form5.h"
 #include "launcher/Form6.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Dialogs.h"
 
 #include <QAction>
 #include <QApplication>

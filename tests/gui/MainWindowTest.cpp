@@ -1,8 +1,8 @@
-#include "ClickableLabel.h"
 #include "Harness.h"
 #include "Polling.h"
 #include "functionscreen/SettingsPage.h"
 #include "launcher/Form6.h"
+#include "ui/ClickableLabel.h"
 
 #include <QCheckBox>
 #include <QMenu>

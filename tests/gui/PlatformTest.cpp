@@ -166,7 +166,7 @@ TEST(HostileOpens, EveryFileOfTheUsersOrTheDesktopsGivesItsFallbackWithoutWaitin
              h.platform.wallpaperCode = 0;
              h.platform.wallpaper = path;
              h.start();
-             h.form2().bringToFront(Form2::Page::Wallpaper);
+             h.form2().bringToFront(Form2::PageId::Wallpaper);
              h.form2().showPage();
              return QString::number(h.form2().Picture3->Pic->pixmap().isNull());
          },

@@ -1,8 +1,8 @@
-#include "DataFile.h"
-#include "Dialogs.h"
 #include "Harness.h"
+#include "core/DataFile.h"
 #include "functionscreen/AlarmPage.h"
 #include "functionscreen/SettingsPage.h"
+#include "ui/Dialogs.h"
 
 #include <QCheckBox>
 #include <QDir>

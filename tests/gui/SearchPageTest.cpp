@@ -1,10 +1,10 @@
 // The file search page against real temporary folders: what is listed, what is counted,
 // and what the property lines say of a clicked file.
 #include "functionscreen/SearchPage.h"
-#include "Colours.h"
-#include "Dialogs.h"
 #include "Harness.h"
 #include "Polling.h"
+#include "ui/Colours.h"
+#include "ui/Dialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "functionscreen/SettingsPage.h"
-#include "ClickableLabel.h"
-#include "Colours.h"
-#include "Dialogs.h"
 #include "Harness.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Colours.h"
+#include "ui/Dialogs.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "Pictures.h"
+#include "ui/Pictures.h"
 
 #include <QDir>
 #include <QIcon>

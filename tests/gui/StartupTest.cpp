@@ -1,8 +1,8 @@
-#include "ClickableLabel.h"
-#include "Dialogs.h"
 #include "Harness.h"
 #include "ScratchMount.h"
 #include "functionscreen/SettingsPage.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Dialogs.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>

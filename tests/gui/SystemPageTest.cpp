@@ -1,7 +1,7 @@
 #include "functionscreen/SystemPage.h"
-#include "Dialogs.h"
 #include "Harness.h"
 #include "functionscreen/Form2.h"
+#include "ui/Dialogs.h"
 
 #include <QLabel>
 #include <QPushButton>

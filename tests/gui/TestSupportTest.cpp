@@ -1,8 +1,8 @@
 // The shared fixture must fail a test that scripts dialogs wrongly, and the polling helper
 // must fail at its deadline: otherwise a broken test passes in silence.
-#include "Dialogs.h"
 #include "Harness.h"
 #include "Polling.h"
+#include "ui/Dialogs.h"
 
 #include <QTimer>
 #include <gtest/gtest-spi.h>

@@ -1,11 +1,11 @@
 #include "functionscreen/WallpaperPage.h"
-#include "Aside.h"
-#include "Dialogs.h"
 #include "Harness.h"
 #include "HostileFiles.h"
 #include "Polling.h"
 #include "functionscreen/Form2.h"
 #include "platform/PictureFile.h"
+#include "ui/Aside.h"
+#include "ui/Dialogs.h"
 
 #include <QDir>
 #include <QImage>
@@ -69,7 +69,7 @@ struct OnWallpaper : Harness {
         page().File1_Click();
     }
     void showPage() {
-        form2().bringToFront(Form2::Page::Wallpaper);
+        form2().bringToFront(Form2::PageId::Wallpaper);
         form2().showPage();
     }
     QString pictures;

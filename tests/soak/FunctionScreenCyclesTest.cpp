@@ -1,12 +1,12 @@
 // Opening and closing the function screen a thousand times, every page shown, on the real
 // platform: what each closing destroys must give its memory back.
-#include "Context.h"
-#include "DataFolder.h"
-#include "Dialogs.h"
 #include "FakeClock.h"
+#include "core/DataFolder.h"
 #include "functionscreen/Form2.h"
 #include "mainwindow/Form1.h"
 #include "platform/Platform.h"
+#include "ui/Context.h"
+#include "ui/Dialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,8 +32,8 @@ qint64 residentBytes() {
 
 void openAndClose(Form1& form1) {
     Form2& form2 = form1.F2();
-    for (int page = int(Form2::Page::System); page <= int(Form2::Page::Product); ++page) {
-        form2.bringToFront(Form2::Page(page));
+    for (int page = int(Form2::PageId::System); page <= int(Form2::PageId::Product); ++page) {
+        form2.bringToFront(Form2::PageId(page));
         form2.showPage();
         QApplication::processEvents();
     }

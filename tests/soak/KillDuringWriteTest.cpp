@@ -1,5 +1,5 @@
-#include "DataFile.h"
 #include "HostileFiles.h"
+#include "core/DataFile.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,9 +1,9 @@
 #include "Harness.h"
 
-#include "Aside.h"
-#include "Cp932.h"
-#include "Dialogs.h"
 #include "Polling.h"
+#include "core/Cp932.h"
+#include "ui/Aside.h"
+#include "ui/Dialogs.h"
 
 #include <QApplication>
 #include <QDir>

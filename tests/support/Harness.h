@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Context.h"
 #include "FakeClock.h"
 #include "FakePlatform.h"
 #include "mainwindow/Form1.h"
+#include "ui/Context.h"
 
 #include <QTemporaryDir>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "TestApplication.h"
 
-#include "Startup.h"
+#include "ui/Startup.h"
 
 #include <QApplication>
 

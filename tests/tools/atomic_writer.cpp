@@ -2,7 +2,7 @@
 // point of a write:
 //   atomic_writer PATH              two different 1 MiB contents, turn about;
 //   atomic_writer --repair FOLDER   damages FOLDER/Data/St.kvi and repairs it, turn about.
-#include "DataFile.h"
+#include "core/DataFile.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

@@ -3,8 +3,8 @@
 
 #include "DesktopEntry.h"
 
-#include "BoundedRead.h"
-#include "DataFile.h"
+#include "core/BoundedRead.h"
+#include "core/DataFile.h"
 
 #include <memory>
 

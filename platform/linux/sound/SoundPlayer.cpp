@@ -1,6 +1,6 @@
 #include "SoundPlayer.h"
 
-#include "WaveFile.h"
+#include "core/WaveFile.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
