@@ -2,7 +2,7 @@
 
 class QWidget;
 
-// The window manager's stacking, asked for as the EWMH specification says. Qt has no call
+// The window manager's stacking, asked for through the EWMH hints. Qt has no call
 // that leaves a window above the normal windows without keeping it on top.
 namespace x11stacking {
 
