@@ -19,3 +19,22 @@ void Page::showText(QLabel* label, const QString& text) {
     label->setText(text);
     label->setVisible(!text.isEmpty());
 }
+
+void Page::ensureBuilt() {
+    if (built_)
+        return;
+    built_ = true;
+    build();
+    // Controls made on a page already showing are shown by hand, except those the page hid.
+    if (isVisible()) {
+        for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!control->testAttribute(Qt::WA_WState_ExplicitShowHide))
+                control->show();
+        }
+    }
+}
+
+void Page::showEvent(QShowEvent* event) {
+    ensureBuilt();
+    QFrame::showEvent(event);
+}

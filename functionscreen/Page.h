@@ -10,6 +10,11 @@ class Page : public QFrame {
 public:
     Page(const QString& name, int topTwips, QWidget* parent);
 
+    // Makes the page's controls once: at its first showing, or when the function screen
+    // is asked for something of the page before that. The clock starts without them.
+    void ensureBuilt();
+    bool isBuilt() const { return built_; }
+
     // Names a control as the design does and puts it at its place on the page.
     template <typename T> static T* place(T* widget, const char* name, const QRect& geometry) {
         widget->setObjectName(QString::fromLatin1(name));
@@ -25,4 +30,12 @@ public:
     static constexpr int TopTwips = 620;
     static constexpr int WidthTwips = 6420;
     static constexpr int HeightTwips = 4215;
+
+protected:
+    // Creates the controls and shows in them what the page holds.
+    virtual void build() {}
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool built_ = false;
 };
