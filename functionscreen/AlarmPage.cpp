@@ -12,7 +12,6 @@
 #include "ui/WrapButton.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -36,18 +35,31 @@ constexpr int PlayIconHeight = 16;
 AlarmPage::AlarmPage(Form2& form2, QWidget* parent)
     : Page(QStringLiteral("Picture4"), Page::TopTwips, parent)
     , form2_(form2) {
+    // Every change of the pick counts as a pick of the sound list: the tick's too.
+    connect(&picked_, &QItemSelectionModel::selectionChanged, this, &AlarmPage::Com_Click);
+}
+
+void AlarmPage::build() {
+    QStringList labels;
+    for (int slot = 0; slot < alarmtable::SlotCount; ++slot)
+        labels << alarmtable::slotLabel(slot);
+    slotLabels_.setStringList(labels);
     createControls();
     connectControls();
+    const int slot = pickedSlot();
+    const QSignalBlocker block(List->selectionModel());
+    List->setCurrentRow(slot);
 }
 
 void AlarmPage::createControls() {
     using twips::rect;
     Label43 = place(new QLabel(QStringLiteral("時間帯 (24時間)"), this), "Label43",
                     rect(135, 120, 1350, 180));
-    List = place(new ListBox(this), "List", rect(135, 360, 1920, 2580));
+    List = place(new ListBox(&slotLabels_, this), "List", rect(135, 360, 1920, 2580));
     Label39 = place(new QLabel(QStringLiteral("サウンドのパス"), this), "Label39",
                     rect(2160, 120, 1260, 180));
-    Com = place(new ListBox(this), "Com", rect(2040, 360, 4095, 2580));
+    Com = place(new ListBox(&table_, this), "Com", rect(2040, 360, 4095, 2580));
+    Com->setSelectionModel(&picked_);
     Command8 = place(new WrapButton(QStringLiteral("サウンド設定"), this), "Command8",
                      rect(1440, 3120, 1335, 375));
     Command11 =
@@ -78,11 +90,12 @@ void AlarmPage::connectControls() {
     // Every change of the selection counts as a pick, also one the program makes, and so
     // does a click or Return on the row already selected. A list that only takes the focus
     // moves its current row without selecting it: that is no pick.
+    connect(List->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &AlarmPage::List_Click);
     for (auto [list, pick] :
          {std::pair{Com, &AlarmPage::Com_Click}, std::pair{List, &AlarmPage::List_Click}}) {
-        connect(list, &QListWidget::itemSelectionChanged, this, pick);
-        connect(list, &QListWidget::clicked, this, pick);
-        connect(list, &QListWidget::activated, this, pick);
+        connect(list, &ListBox::clicked, this, pick);
+        connect(list, &ListBox::activated, this, pick);
     }
     scrollTogether();
     connect(Command8, &QPushButton::clicked, this, &AlarmPage::Command8_Click);
@@ -108,55 +121,56 @@ void AlarmPage::scrollTogether() {
 void AlarmPage::loadTable() {
     const QStringList table =
         form2_.context().load<QStringList>(datafile::Alarms, alarmtable::parse);
-    const QSignalBlocker blockCom(Com);
-    const QSignalBlocker blockList(List);
-    Com->addItems(table);
-    for (int slot = 0; slot < alarmtable::SlotCount; ++slot)
-        List->addItem(alarmtable::slotLabel(slot));
-    Com->setCurrentRow(-1);
-    List->setCurrentRow(-1);
+    const QSignalBlocker block(picked_);
+    table_.setStringList(table);
+    picked_.clear();
 }
 
-QStringList AlarmPage::entries() const {
-    QStringList table;
-    for (int i = 0; i < Com->count(); ++i)
-        table << Com->item(i)->text();
-    return table;
+QString AlarmPage::pickSlot(int slot) {
+    const QModelIndex entry = table_.index(slot);
+    picked_.setCurrentIndex(entry, QItemSelectionModel::ClearAndSelect);
+    return entry.data().toString();
+}
+
+void AlarmPage::setEntry(int slot, const QString& entry) {
+    table_.setData(table_.index(slot), entry);
 }
 
 void AlarmPage::Com_Click() {
-    if (Com->currentRow() < 0)
+    const int slot = pickedSlot();
+    if (slot < 0)
         return;
-    List->setCurrentRow(Com->currentRow());
-    form2_.AlmNo = qint16(List->currentRow());
+    if (List)
+        List->setCurrentRow(slot);
+    form2_.AlmNo = qint16(slot);
 }
 
 void AlarmPage::List_Click() {
     if (List->currentRow() < 0)
         return;
-    Com->setCurrentRow(List->currentRow());
+    pickSlot(List->currentRow());
     form2_.AlmNo = qint16(List->currentRow());
 }
 
 void AlarmPage::Command8_Click() {
     const std::optional<QString> path = dialogs::openFile(this, SoundDialogTitle, SoundFilter);
-    if (!path || !Com->item(form2_.AlmNo))
+    const QModelIndex entry = table_.index(form2_.AlmNo);
+    if (!path || !entry.isValid())
         return;
     const QString problem = record::textProblem(*path);
     if (!problem.isEmpty()) {
         dialogs::message(this, problem, dialogs::Style::OkExclamation);
         return;
     }
-    Com->item(form2_.AlmNo)->setText(*path);
+    setEntry(form2_.AlmNo, *path);
 }
 
 void AlarmPage::Command11_Click() {
-    if (QListWidgetItem* item = Com->item(form2_.AlmNo))
-        item->setText(alarmtable::NoSound);
+    setEntry(form2_.AlmNo, alarmtable::NoSound);
 }
 
 void AlarmPage::Command10_Click() {
-    const QString sound = Com->currentItem() ? Com->currentItem()->text() : QString();
+    const QString sound = picked_.currentIndex().data().toString();
     if (sound == alarmtable::NoSound)
         dialogs::message(this, NoSoundMessage);
     else
@@ -173,7 +187,7 @@ void AlarmPage::Command12_Click() {
     const bool wasVisible = form2_.isVisible();
     form2_.hide();
     for (int slot = 0; slot < alarmtable::SlotCount; ++slot)
-        Com->setCurrentRow(slot);
+        pickSlot(slot);
     QString problem;
     const auto bytes = alarmtable::write(entries(), &problem);
     const bool saved = form2_.context().save(datafile::Alarms, bytes, problem);
@@ -188,9 +202,8 @@ void AlarmPage::Command7_Click() {
     if (!path)
         return;
     const QStringList table = alarmtable::import(datafile::readBytes(*path));
-    // The import leaves the slot picked and AlmNo as they were.
-    const QSignalBlocker block(Com);
-    Com->clear();
-    Com->addItems(table);
-    Com->setCurrentRow(-1);
+    // The import leaves the slot list's row and AlmNo as they were, with no sound picked.
+    const QSignalBlocker block(picked_);
+    table_.setStringList(table);
+    picked_.clear();
 }

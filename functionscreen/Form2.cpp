@@ -8,20 +8,16 @@
 #include "SettingsPage.h"
 #include "SystemPage.h"
 #include "WallpaperPage.h"
-#include "core/SettingsFiles.h"
-#include "mainwindow/Form1.h"
-#include "mainwindow/SizeModes.h"
+#include "core/SizeModes.h"
 #include "platform/Platform.h"
-#include "ui/ClickableLabel.h"
 #include "ui/Context.h"
 #include "ui/Pictures.h"
+#include "ui/Settings.h"
 #include "ui/Twips.h"
 
 #include <QButtonGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QScreen>
 #include <QTimer>
 
@@ -55,10 +51,11 @@ const ButtonSpec Buttons[] = {
 
 } // namespace
 
-Form2::Form2(Context& context, Form1& form1)
+Form2::Form2(Context& context, Settings& settings, ClockWindow& clock)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
     , context_(context)
-    , form1_(form1) {
+    , settings_(settings)
+    , clock_(clock) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(Caption);
 }
@@ -129,11 +126,8 @@ void Form2::createPageButtons() {
 void Form2::runLoadSequence() {
     setFixedSize(twips::size(WidthTwips, HeightTwips));
     Timer1->start(TimerMs);
-    Picture7->Label47->setText(form1_.Label2->font().family());
     Picture1->fill();
     Picture2->fill();
-    Picture7->applyAlarmSwitch();
-    Picture7->applySizeCaption();
     Picture4->loadTable();
     Picture7->applyStoredValues();
     skippingFailure([this] { Picture3->fill(); });
@@ -261,32 +255,12 @@ void Form2::HY_NoCheck() {
     Picture6->HY_NoCheck();
 }
 
-void Form2::stSave() {
-    const SettingsRecord record{form1_.Iti, Variant::number(Fro), AlmFro,       Rogo, TTAmPm, YMD,
-                                SsVis,      form1_.Aset,          form1_.MemMni};
-    QString problem;
-    const auto bytes = settingsfile::writeSettings(record, &problem);
-    context_.save(datafile::Settings, bytes, problem);
-}
-
 void Form2::FomSiz() {
-    const std::optional<int> next = nextSizeMode(form1_.MemMni);
-    if (!next)
-        return;
-    form1_.applySizeMode(Variant::number(*next));
-    if (*next == 2)
-        form1_.Label10->setText(form1_.summaryLine());
-    form1_.MemMni = Variant::number(*next);
-    stSave();
+    if (const std::optional<int> next = nextSizeMode(settings_.MemMni()))
+        settings_.setMemMni(*next);
 }
 
 void Form2::Timer1_Timer() {
-    if (form1_.Iti.is(0)) {
-        Picture7->Check7->setChecked(false);
-        pictures::show(form1_.Ido, form1_.IdoO);
-    } else if (form1_.Iti.is(1)) {
-        Picture7->Check7->setChecked(true);
-        pictures::show(form1_.Ido, form1_.IdoN);
-    }
+    Picture7->showLock();
     skippingFailure([this] { Picture3->showResolution(context_.platform.screenSize()); });
 }

@@ -1,19 +1,18 @@
 #pragma once
 
-#include "core/Variant.h"
-
 #include <QString>
 #include <QWidget>
 
 class AlarmPage;
+class ClockWindow;
 class Context;
 class DrivesPage;
-class Form1;
 class Page;
 class ProductPage;
 class QTimer;
 class QAbstractButton;
 class SearchPage;
+class Settings;
 class SettingsPage;
 class SystemPage;
 class WallpaperPage;
@@ -25,7 +24,7 @@ class Form2 : public QWidget {
 public:
     enum class PageId { System, Drives, Wallpaper, Alarm, Search, Settings, Product };
 
-    Form2(Context& context, Form1& form1);
+    Form2(Context& context, Settings& settings, ClockWindow& clock);
     ~Form2() override;
 
     bool isLoaded() const { return body_ != nullptr; }
@@ -41,7 +40,7 @@ public:
     QWidget* frontPage() const;
     QWidget* pageWidget(PageId page) const;
 
-    void stSave();
+    // The size button: the next size mode, applied and written.
     void FomSiz();
     void Timer1_Timer();
     // The file search page's methods, reached through the window as the other windows do.
@@ -49,13 +48,7 @@ public:
     void getSearchFiles(const QString& specification);
     void HY_NoCheck();
 
-    // Public variables: they outlive unloading.
-    qint16 Fro = 0;
-    Variant AlmFro;
-    Variant TTAmPm;
-    QString Rogo;
-    qint16 YMD = 0;
-    qint16 SsVis = 0;
+    // The alarm slot last picked; it outlives unloading.
     qint16 AlmNo = 0;
 
     // Controls, valid while loaded.
@@ -71,8 +64,9 @@ public:
     ProductPage* Picture8 = nullptr;
     QTimer* Timer1 = nullptr;
 
-    Form1& form1() const { return form1_; }
     Context& context() const { return context_; }
+    Settings& settings() const { return settings_; }
+    ClockWindow& clock() const { return clock_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -88,7 +82,8 @@ private:
     template <typename Step> void skippingFailure(Step step);
 
     Context& context_;
-    Form1& form1_;
+    Settings& settings_;
+    ClockWindow& clock_;
     QWidget* body_ = nullptr;
     QList<std::pair<QAbstractButton*, PageId>> pageButtons_;
     bool placed_ = false;

@@ -1,14 +1,12 @@
 #include "SettingsPage.h"
-#include "ui/Pictures.h"
 
+#include "ClockWindow.h"
 #include "Form2.h"
 #include "core/Patterns.h"
 #include "core/RecordFormat.h"
 #include "core/SettingsFiles.h"
-#include "mainwindow/Form1.h"
-#include "mainwindow/SizeModes.h"
+#include "core/SizeModes.h"
 #include "platform/Platform.h"
-#include "ui/ClickableLabel.h"
 #include "ui/Colours.h"
 #include "ui/Context.h"
 #include "ui/Dialogs.h"
@@ -19,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 const QString SettingsPage::AlarmOnCaption = QStringLiteral("アラームON");
 const QString SettingsPage::AlarmOffCaption = QStringLiteral("アラームOFF");
@@ -28,7 +27,6 @@ namespace {
 const QString DateFrameTitle = QStringLiteral("時刻・日付");
 const QString PositionFrameTitle = QStringLiteral("現在の画面の位置");
 
-const QString DesignSizeCaption = QStringLiteral("標準");
 // The front settings keep their values where the desktop decides the stacking itself.
 const QString NoFrontTip = QStringLiteral(
     "このデスクトップでは、プログラムが自分のウィンドウを前面に保つことはできません。");
@@ -51,11 +49,17 @@ void caption(const QString& text, QWidget* parent, const QRect& geometry) {
 SettingsPage::SettingsPage(Form2& form2, QWidget* parent)
     : Page(QStringLiteral("Picture7"), SettingsTopTwips, parent)
     , form2_(form2)
-    , form1_(form2.form1()) {
+    , settings_(form2.settings())
+    , clock_(form2.clock()) {
+    connect(&settings_, &Settings::changed, this, &SettingsPage::showChange);
+}
+
+void SettingsPage::build() {
     createChecks();
     createDateFrame();
     createPositionFrame();
     createButtons();
+    showSettings();
     connectControls();
 }
 
@@ -78,10 +82,9 @@ void SettingsPage::createChecks() {
 }
 
 void SettingsPage::createDateFrame() {
-    Frame2 = place(new QGroupBox(this), "Frame2", {8, 104, 274, 118});
+    Frame2 = place(new QGroupBox(DateFrameTitle, this), "Frame2", {8, 104, 274, 118});
     Option1 = place(new QRadioButton(Frame2), "Option1", {10, 20, 256, 20});
     Option3 = place(new QRadioButton(Frame2), "Option3", {10, 42, 256, 20});
-    Option1->setChecked(true);
     Label50 =
         place(new QLabel(QStringLiteral("現在のフォント:"), Frame2), "Label50", {12, 68, 90, 16});
     Label47 = place(new QLabel(Frame2), "Label47", {102, 68, 166, 16});
@@ -94,21 +97,13 @@ void SettingsPage::createDateFrame() {
 }
 
 void SettingsPage::createPositionFrame() {
-    Frame3 = place(new QGroupBox(this), "Frame3", {288, 104, 132, 118});
+    Frame3 = place(new QGroupBox(PositionFrameTitle, this), "Frame3", {288, 104, 132, 118});
     caption(QStringLiteral("X :"), Frame3, {14, 24, 24, 16});
     Label48 = place(new QLabel(Frame3), "Label48", {40, 24, 80, 16});
     caption(QStringLiteral("Y :"), Frame3, {14, 44, 24, 16});
     Label51 = place(new QLabel(Frame3), "Label51", {40, 44, 80, 16});
     Label54 = place(new PhraseLabel(QStringLiteral("画面の位置は自動で保存されます。"), Frame3),
                     "Label54", {10, 68, 116, 40});
-}
-
-void SettingsPage::showEvent(QShowEvent* event) {
-    // A group box measures its title at once, which would start the whole font system
-    // while the clock starts with this page hidden; the titles wait for the first showing.
-    Frame2->setTitle(DateFrameTitle);
-    Frame3->setTitle(PositionFrameTitle);
-    Page::showEvent(event);
 }
 
 void SettingsPage::createButtons() {
@@ -119,8 +114,25 @@ void SettingsPage::createButtons() {
     Command20 = place(new QPushButton(AlarmOffCaption, this), "Command20", {300, 234, 116, 26});
 }
 
+void SettingsPage::showSettings() {
+    Check7->setChecked(lock_);
+    Check4->setChecked(settings_.TTAmPm().is(12));
+    Check3->setChecked(settings_.Fro() == 1);
+    Check2->setChecked(settings_.AlmFro().is(1));
+    Check2->setEnabled(settings_.Fro() != 1);
+    Check1->setChecked(settings_.Rogo() == settingsfile::LogoOn);
+    Check6->setChecked(settings_.SsVis() == 1);
+    Option1->setText(patterns::longDate(day_));
+    Option3->setText(patterns::shortDate(day_));
+    (settings_.YMD() == 1 ? Option3 : Option1)->setChecked(true);
+    Label47->setText(clock_.faceName());
+    showPosition(position_);
+    showChange(Settings::Field::Size);
+    showChange(Settings::Field::Alarm);
+}
+
 void SettingsPage::connectControls() {
-    const auto onToggle = [this](QCheckBox* box, void (SettingsPage::*handler)()) {
+    const auto onToggle = [this](QCheckBox* box, void (SettingsPage::*handler)(bool)) {
         connect(box, &QCheckBox::toggled, this, handler);
     };
     onToggle(Check1, &SettingsPage::Check1_Click);
@@ -143,125 +155,94 @@ void SettingsPage::connectControls() {
     connect(Command20, &QPushButton::clicked, this, &SettingsPage::Command20_Click);
 }
 
-void SettingsPage::applyAlarmSwitch() {
-    if (form1_.Aset.is(1)) {
-        Command20->setText(AlarmOffCaption);
-        pictures::show(form1_.Image4, form1_.A_On);
-    } else if (form1_.Aset.is(0)) {
-        Command20->setText(AlarmOnCaption);
-        pictures::show(form1_.Image4, form1_.A_Off);
+void SettingsPage::showChange(Settings::Field field) {
+    if (!isBuilt())
+        return;
+    if (field == Settings::Field::Size) {
+        const auto row = sizeModeOf(settings_.MemMni());
+        Command23->setText(row ? row->caption : DesignSizeCaption);
+    } else if (field == Settings::Field::Alarm) {
+        Command20->setText(settings_.Aset().is(0) ? AlarmOnCaption : AlarmOffCaption);
+    } else if (field == Settings::Field::Front) {
+        Check2->setEnabled(settings_.Fro() != 1);
     }
-}
-
-void SettingsPage::applySizeCaption() {
-    if (const auto row = sizeModeOf(form1_.MemMni))
-        Command23->setText(row->caption);
 }
 
 void SettingsPage::applyStoredValues() {
-    const QDate today = form2_.context().clock.now().date();
-    Option1->setText(patterns::longDate(today));
-    Option3->setText(patterns::shortDate(today));
-    if (form2_.Fro == 1)
-        Check3->setChecked(true);
-    if (form2_.AlmFro.is(0) || form2_.AlmFro.is(1))
-        Check2->setChecked(form2_.AlmFro.is(1));
-    if (form2_.Rogo == settingsfile::LogoOn || form2_.Rogo == settingsfile::LogoOff)
-        Check1->setChecked(form2_.Rogo == settingsfile::LogoOn);
-    if (form2_.TTAmPm.is(12) || form2_.TTAmPm.is(24))
-        Check4->setChecked(form2_.TTAmPm.is(12));
-    if (form2_.YMD == 0)
-        Option1->setChecked(true);
-    else if (form2_.YMD == 1)
-        Option3->setChecked(true);
-    if (form2_.SsVis == 0 || form2_.SsVis == 1)
-        Check6->setChecked(form2_.SsVis == 1);
+    day_ = form2_.context().clock.now().date();
+    if (settings_.Fro() == 1)
+        Check3_Click(true);
+    if (settings_.AlmFro().is(1))
+        Check2_Click(true);
+    if (settings_.Rogo() == settingsfile::LogoOn)
+        Check1_Click(true);
+    if (settings_.TTAmPm().is(12))
+        Check4_Click(true);
+    if (settings_.YMD() == 1)
+        Option3_Click();
+    if (settings_.SsVis() == 1)
+        Check6_Click(true);
 }
 
 void SettingsPage::applyStoredLock() {
-    if (form1_.Iti.is(0)) {
-        Check7->setChecked(false);
-    } else if (form1_.Iti.is(1)) {
-        Check7->setChecked(true);
-    } else if (form1_.Iti.toNumber() > 1) {
-        Check7->setChecked(true);
-        form1_.Iti = Variant::number(1);
-        form2_.stSave();
-    }
+    // A lock above 1 is set as fixed, and so written as 1.
+    if (settings_.Iti().is(1) || settings_.Iti().toNumber() > 1)
+        Check7_Click(true);
 }
 
-void SettingsPage::Check1_Click() {
-    form2_.Rogo = Check1->isChecked() ? settingsfile::LogoOn : settingsfile::LogoOff;
-    form1_.KRogo = form2_.Rogo;
-    form2_.stSave();
+void SettingsPage::showLock() {
+    const Variant& iti = settings_.Iti();
+    if ((!iti.is(0) && !iti.is(1)) || lock_ == iti.is(1))
+        return;
+    if (Check7)
+        Check7->setChecked(iti.is(1));
+    else
+        Check7_Click(iti.is(1));
 }
 
-void SettingsPage::Check2_Click() {
-    const Variant value = Variant::number(Check2->isChecked() ? 1 : 0);
-    form2_.AlmFro = value;
-    form1_.AlmFront = value;
-    form2_.stSave();
+void SettingsPage::showPosition(const QPoint& at) {
+    position_ = at;
+    if (!isBuilt())
+        return;
+    Label48->setText(QString::number(at.x()));
+    Label51->setText(QString::number(at.y()));
 }
 
-void SettingsPage::Check3_Click() {
-    const bool on = Check3->isChecked();
-    form2_.context().platform.setTopmost(&form1_, on);
-    form2_.Fro = on ? 1 : 0;
-    form1_.Front = Variant::number(form2_.Fro);
-    form2_.stSave();
-    Check2->setEnabled(!on);
+void SettingsPage::Check1_Click(bool on) {
+    settings_.setRogo(on);
 }
 
-void SettingsPage::Check4_Click() {
-    const Variant mode = Variant::number(Check4->isChecked() ? 12 : 24);
-    form2_.TTAmPm = mode;
-    form1_.TAmPm = mode;
-    form2_.stSave();
-    if (form1_.MemMni.is(2))
-        form1_.Label10->setText(form1_.summaryLine());
+void SettingsPage::Check2_Click(bool on) {
+    settings_.setAlmFro(on);
 }
 
-void SettingsPage::Check6_Click() {
-    const bool hide = Check6->isChecked();
-    form1_.Label3->setVisible(!hide);
-    form2_.SsVis = hide ? 1 : 0;
-    form1_.SsVis1 = form2_.SsVis;
-    form2_.stSave();
+void SettingsPage::Check3_Click(bool on) {
+    settings_.setFront(on);
 }
 
-void SettingsPage::Check7_Click() {
-    const bool locked = Check7->isChecked();
-    form1_.Iti = Variant::number(locked ? 1 : 0);
-    pictures::show(form1_.Ido, locked ? form1_.IdoN : form1_.IdoO);
-    form2_.stSave();
+void SettingsPage::Check4_Click(bool on) {
+    settings_.setTTAmPm(on ? 12 : 24);
+}
+
+void SettingsPage::Check6_Click(bool on) {
+    settings_.setSsVis(on);
+}
+
+void SettingsPage::Check7_Click(bool on) {
+    lock_ = on;
+    settings_.setIti(Variant::number(on ? 1 : 0));
 }
 
 void SettingsPage::Option1_Click() {
-    form1_.Label2->setText(patterns::longDate(form2_.context().clock.now().date()));
-    form2_.YMD = 0;
-    form2_.stSave();
+    settings_.setYMD(0);
 }
 
 void SettingsPage::Option3_Click() {
-    form1_.Label2->setText(patterns::shortDate(form2_.context().clock.now().date()));
-    form2_.YMD = 1;
-    form2_.stSave();
-}
-
-QFont SettingsPage::clockFace() const {
-    const QFont& label = form1_.Label17->font();
-    const QFontInfo shown(label);
-    QFont face(shown.family());
-    face.setPointSizeF(shown.pointSizeF());
-    face.setBold(label.bold());
-    face.setItalic(label.italic());
-    // The dialog picks its style by name; without one it may land on an unrelated style.
-    face.setStyleName(shown.styleName());
-    return face;
+    settings_.setYMD(1);
 }
 
 void SettingsPage::Command5_Click() {
-    const QFont initial = clockFace();
+    const QFont initial = clock_.clockFace();
     const std::optional<QFont> chosen = dialogs::chooseFont(this, initial);
     // OK on the face already shown keeps the stored face, under the name it was stored with.
     if (!chosen ||
@@ -272,15 +253,9 @@ void SettingsPage::Command5_Click() {
         dialogs::message(this, problem, dialogs::Style::OkExclamation);
         return;
     }
-    for (QLabel* label : {form1_.Label2, form1_.Label3, form1_.Label17}) {
-        QFont face = label->font();
-        face.setFamily(chosen->family());
-        face.setBold(chosen->bold());
-        face.setItalic(chosen->italic());
-        label->setFont(face);
-    }
-    Label47->setText(form1_.Label2->font().family());
-    writeFont(chosen->family(), chosen->bold(), chosen->italic(), colours::text(form1_.Label2));
+    clock_.applyClockFace(*chosen);
+    Label47->setText(clock_.faceName());
+    writeFont(chosen->family(), chosen->bold(), chosen->italic(), clock_.textColour());
 }
 
 void SettingsPage::Command32_Click() {
@@ -288,10 +263,9 @@ void SettingsPage::Command32_Click() {
     if (!chosen)
         return;
     lastDialogColour() = *chosen;
-    for (QLabel* label : {form1_.Label2, form1_.Label3, form1_.Label17, form1_.tAM, form1_.tPM})
-        colours::setText(label, *chosen);
-    const QFont face = form1_.Label2->font();
-    writeFont(face.family(), face.bold(), face.italic(), *chosen);
+    clock_.applyTextColour(*chosen);
+    const QFont face = clock_.clockFace();
+    writeFont(clock_.faceName(), face.bold(), face.italic(), *chosen);
 }
 
 void SettingsPage::writeFont(const QString& name, bool bold, bool italic, const QColor& colour) {
@@ -303,15 +277,8 @@ void SettingsPage::writeFont(const QString& name, bool bold, bool italic, const 
 }
 
 void SettingsPage::Command20_Click() {
-    if (form1_.Aset.is(1)) {
-        form1_.Aset = Variant::number(0);
-        Command20->setText(AlarmOnCaption);
-        pictures::show(form1_.Image4, form1_.A_Off);
-        form2_.stSave();
-    } else if (form1_.Aset.is(0)) {
-        form1_.Aset = Variant::number(1);
-        Command20->setText(AlarmOffCaption);
-        pictures::show(form1_.Image4, form1_.A_On);
-        form2_.stSave();
-    }
+    if (settings_.Aset().is(1))
+        settings_.setAset(false);
+    else if (settings_.Aset().is(0))
+        settings_.setAset(true);
 }

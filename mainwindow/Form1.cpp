@@ -1,13 +1,12 @@
 #include "Form1.h"
 
 #include "Form3.h"
-#include "SizeModes.h"
 #include "WindowPlace.h"
 #include "core/DataFolder.h"
 #include "core/Patterns.h"
 #include "core/RecordFormat.h"
+#include "core/SizeModes.h"
 #include "functionscreen/Form2.h"
-#include "functionscreen/SettingsPage.h"
 #include "launcher/Form6.h"
 #include "launcher/Launcher.h"
 #include "platform/Platform.h"
@@ -19,13 +18,11 @@
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -34,13 +31,17 @@ const QString SecondCopyMessage = QStringLiteral("モルベーンはすでに開
 constexpr int TickMs = 250;
 // Shows where a background picture does not reach.
 const QColor PanelColour(0x0d, 0x1b, 0x3a);
+// The background and the size buttons' face of each size mode, in mode order.
+const std::pair<QPixmap Form1::*, QPixmap Form1::*> SizePictures[] = {
+    {&Form1::DaiS, &Form1::GS}, {&Form1::DaiL, &Form1::GM}, {&Form1::DaiSS, &Form1::GL}};
 
 } // namespace
 
 Form1::Form1(Context& context, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint)
     , context_(context)
-    , form2_(new Form2(context, *this))
+    , settings_(context)
+    , form2_(new Form2(context, settings_, *this))
     , form6_(new Form6(this))
     , launcher_(new Launcher(context, this)) {
     form6_->showLauncher = [this] { launcher_->show(); };
@@ -53,6 +54,7 @@ Form1::Form1(Context& context, QWidget* parent)
     createMenu();
     nameControls();
     connectControls();
+    connect(&settings_, &Settings::changed, this, &Form1::showSetting);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(TickMs);
@@ -88,24 +90,21 @@ void Form1::Form_Load() {
     else
         context_.closeWrites();
     context_.holdNotices();
-    readSettings();
+    settings_.read();
     showLogo();
     readPosition();
-    Label10->setText(MemMni.is(2) ? summaryLine() : QString());
-    applySizeMode(MemMni);
-    applyLockAtLoad();
+    Label10->setText(settings_.MemMni().is(2) ? summaryLine() : QString());
+    applySizeMode(settings_.MemMni());
+    // The function screen loads here, hidden: it reads its files and applies the settings.
+    F2();
+    showLock();
     MemCheck();
     applyAlwaysOnTop();
-    if (SsVis1 == 0 || SsVis1 == 1)
-        F2().Picture7->Check6->setChecked(SsVis1 == 1);
-    // The same as the function screen does at its own load.
-    F2().Picture7->applyAlarmSwitch();
+    showAlarmLamp();
     readFont();
-    F2().Picture7->Label47->setText(Label2->font().family());
     firstDisplay();
     almGuard_ = 1;
     almRaise_ = 0;
-    applyCheckBoxesAtLoad();
     context_.releaseNotices();
     show();
     if (!firstCopy)
@@ -113,33 +112,8 @@ void Form1::Form_Load() {
     Timer1->start();
 }
 
-void Form1::readSettings() {
-    const SettingsRecord st =
-        context_.load<SettingsRecord>(datafile::Settings, settingsfile::parseSettings);
-    Ichi = st.iti;
-    Front1 = st.front;
-    AlmFront = st.almFro;
-    KRogo = st.rogo;
-    TAmPm = st.tAmPm;
-    YMD1 = st.ymd;
-    SsVis1 = st.ssVis;
-    Aset1 = qint16(st.aset.toNumber());
-    MemMni1 = qint16(st.memMni.toNumber());
-
-    Iti = Ichi;
-    form2_->Fro = qint16(Front1.toNumber());
-    Front = Front1;
-    form2_->AlmFro = AlmFront;
-    form2_->Rogo = KRogo;
-    form2_->TTAmPm = TAmPm;
-    form2_->YMD = YMD1;
-    form2_->SsVis = SsVis1;
-    Aset = Variant::number(Aset1);
-    MemMni = Variant::number(MemMni1);
-}
-
 void Form1::showLogo() {
-    if (KRogo != settingsfile::LogoOn)
+    if (settings_.Rogo() != settingsfile::LogoOn)
         return;
     Form3 logo(logoHoldMs_);
     logo.showAndPaint();
@@ -149,7 +123,7 @@ void Form1::showLogo() {
 void Form1::readPosition() {
     const PositionRecord stored =
         context_.load<PositionRecord>(datafile::Position, settingsfile::parsePosition);
-    const std::optional<SizeMode> mode = sizeModeOf(MemMni);
+    const std::optional<SizeMode> mode = sizeModeOf(settings_.MemMni());
     const QSize size = mode ? twips::size(mode->widthTwips, mode->heightTwips) : this->size();
     // A position partly off the screen is kept: the user may have a screen there again.
     position_ = windowplace::visible(stored, size, context_.platform.screenAreas());
@@ -160,13 +134,13 @@ void Form1::applySizeMode(const Variant& mode) {
     const std::optional<SizeMode> row = sizeModeOf(mode);
     if (!row)
         return;
-    background_ = this->*(row->background);
-    pictures::show(GLMS, this->*(row->face));
-    pictures::show(GLMSa, this->*(row->face));
+    const auto [background, face] = SizePictures[row->mode];
+    background_ = this->*background;
+    pictures::show(GLMS, this->*face);
+    pictures::show(GLMSa, this->*face);
     GLMSa->setVisible(row->glmsaVisible);
     setFixedSize(twips::size(row->widthTwips, row->heightTwips));
     showOnlyWholeControls();
-    F2().Picture7->Command23->setText(row->caption);
     if (row->mode != 2)
         Label10->clear();
     update();
@@ -188,26 +162,59 @@ void Form1::showOnlyWholeControls() {
     }
 }
 
-void Form1::applyLockAtLoad() {
-    if (Iti.is(0)) {
+void Form1::showLock() {
+    if (settings_.Iti().is(0))
         pictures::show(Ido, IdoO);
-    } else if (Iti.is(1)) {
+    else if (settings_.Iti().is(1))
         pictures::show(Ido, IdoN);
-    } else if (Iti.toNumber() > 1) {
-        Iti = Variant::number(1);
-        pictures::show(Ido, IdoN);
-        F2().stSave();
-    }
+}
+
+void Form1::showAlarmLamp() {
+    if (settings_.Aset().is(1))
+        pictures::show(Image4, A_On);
+    else if (settings_.Aset().is(0))
+        pictures::show(Image4, A_Off);
 }
 
 void Form1::applyAlwaysOnTop() {
-    if (Front.is(1)) {
-        context_.platform.setTopmost(this, true);
-        F2().Picture7->Check3->setChecked(true);
-    } else if (Front.is(0)) {
-        context_.platform.setTopmost(this, false);
-        F2().Picture7->Check3->setChecked(false);
+    if (settings_.Front().is(1) || settings_.Front().is(0))
+        context_.platform.setTopmost(this, settings_.Front().is(1));
+}
+
+void Form1::showSetting(Settings::Field field) {
+    using Field = Settings::Field;
+    switch (field) {
+    case Field::Lock:
+        showLock();
+        break;
+    case Field::Front:
+        context_.platform.setTopmost(this, settings_.Front().is(1));
+        break;
+    case Field::ClockMode:
+        showSummary();
+        break;
+    case Field::DateForm:
+        showDate(clockTexts_.at(context_.clock.now()));
+        break;
+    case Field::Seconds:
+        Label3->setVisible(settings_.SsVis() != 1);
+        break;
+    case Field::Alarm:
+        showAlarmLamp();
+        break;
+    case Field::Size:
+        applySizeMode(settings_.MemMni());
+        showSummary();
+        break;
+    case Field::AlarmFront:
+    case Field::Logo:
+        break;
     }
+}
+
+void Form1::showSummary() {
+    if (settings_.MemMni().is(2))
+        Label10->setText(summaryLine());
 }
 
 void Form1::readFont() {
@@ -220,8 +227,42 @@ void Form1::readFont() {
             font.setItalic(fot.italic == record::TrueText);
         label->setFont(font);
     }
+    applyTextColour(colours::fromStored(fot.colour));
+}
+
+QFont Form1::clockFace() const {
+    const QFont& label = Label17->font();
+    const QFontInfo shown(label);
+    QFont face(shown.family());
+    face.setPointSizeF(shown.pointSizeF());
+    face.setBold(label.bold());
+    face.setItalic(label.italic());
+    // The dialog picks its style by name; without one it may land on an unrelated style.
+    face.setStyleName(shown.styleName());
+    return face;
+}
+
+QString Form1::faceName() const {
+    return Label2->font().family();
+}
+
+QColor Form1::textColour() const {
+    return colours::text(Label2);
+}
+
+void Form1::applyClockFace(const QFont& face) {
+    for (QLabel* label : {Label2, Label3, Label17}) {
+        QFont font = label->font();
+        font.setFamily(face.family());
+        font.setBold(face.bold());
+        font.setItalic(face.italic());
+        label->setFont(font);
+    }
+}
+
+void Form1::applyTextColour(const QColor& colour) {
     for (QLabel* label : {Label2, Label3, Label17, tAM, tPM})
-        colours::setText(label, colours::fromStored(fot.colour));
+        colours::setText(label, colour);
 }
 
 void Form1::firstDisplay() {
@@ -230,16 +271,6 @@ void Form1::firstDisplay() {
     setTimeAndLamps(texts, Qt::white);
     Label3->setText(texts.seconds);
     showDate(texts);
-}
-
-void Form1::applyCheckBoxesAtLoad() {
-    SettingsPage& page = *F2().Picture7;
-    if (AlmFront.is(0) || AlmFront.is(1))
-        page.Check2->setChecked(AlmFront.is(1));
-    if (KRogo == settingsfile::LogoOn || KRogo == settingsfile::LogoOff)
-        page.Check1->setChecked(KRogo == settingsfile::LogoOn);
-    if (TAmPm.is(12) || TAmPm.is(24))
-        page.Check4->setChecked(TAmPm.is(12));
 }
 
 void Form1::refuseSecondCopy() {

@@ -4,8 +4,9 @@
 #include "core/MemoryFigures.h"
 #include "core/Patterns.h"
 #include "core/SettingsFiles.h"
-#include "core/Variant.h"
+#include "functionscreen/ClockWindow.h"
 #include "functionscreen/Form2.h"
+#include "ui/Settings.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -23,7 +24,7 @@ class QColor;
 
 // The clock window: a small borderless panel with the time, the date, the memory meter
 // and the alarm lamp, driven by one 250 ms tick.
-class Form1 : public QWidget {
+class Form1 : public QWidget, public ClockWindow {
     Q_OBJECT
 public:
     explicit Form1(Context& context, QWidget* parent = nullptr);
@@ -37,6 +38,7 @@ public:
     // The function screen, loaded (hidden) first when it is not.
     Form2& F2();
     bool form2Loaded() const;
+    Settings& settings() { return settings_; }
 
     void Timer1_Timer();
     void MemCheck();
@@ -46,17 +48,21 @@ public:
     QString summaryLine(const ClockTexts& texts) const;
     // The window's look in size mode 0, 1 or 2: background, size-button faces, size.
     void applySizeMode(const Variant& mode);
+    // The pictures of the alarm switch and of the lock, as the settings have them.
+    void showAlarmLamp();
+    void showLock();
+
+    QFont clockFace() const override;
+    QString faceName() const override;
+    QColor textColour() const override;
+    void applyClockFace(const QFont& face) override;
+    void applyTextColour(const QColor& colour) override;
     // Ends the program the way all three exits do.
     void endProgram();
     void writePosition();
     // Where the window stands in pixels: the stored place where the window system keeps
     // the real one to itself.
     QPoint place() const;
-
-    // Settings of the window (the read copies are kept as the file gave them).
-    Variant Iti, Ichi, Front, Front1, AlmFront, TAmPm, Aset, MemMni;
-    QString KRogo;
-    qint16 YMD1 = 0, SsVis1 = 0, Aset1 = 0, MemMni1 = 0;
 
     // Controls, named as the design names them.
     ClickableLabel* Label10;
@@ -86,17 +92,18 @@ private:
     void createControls();
     void createMenu();
     void connectControls();
-    void readSettings();
     void showLogo();
     void readPosition();
     // Hides the controls that the size mode's edges cut through, and shows again the ones
     // that the last mode hid.
     void showOnlyWholeControls();
-    void applyLockAtLoad();
     void applyAlwaysOnTop();
     void readFont();
     void firstDisplay();
-    void applyCheckBoxesAtLoad();
+    // Redraws what shows a setting that changed.
+    void showSetting(Settings::Field field);
+    // The one-line summary in the title strip, in the strip's size mode.
+    void showSummary();
     void refuseSecondCopy();
     void openPage(Form2::PageId page);
     // pMenu at the mouse, or below the control that has the focus when a key asked for it.
@@ -115,6 +122,7 @@ private:
     void showDate(const ClockTexts& texts);
 
     Context& context_;
+    Settings settings_;
     Form2* form2_;
     Form6* form6_;
     Launcher* launcher_;

@@ -6,7 +6,6 @@
 #include "ui/Accessibility.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Context.h"
-#include "ui/Pictures.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -96,13 +95,11 @@ void Form1::openLauncher() {
 }
 
 void Form1::Ido_Click() {
-    if (Iti.is(0)) {
-        pictures::show(Ido, IdoN);
-        Iti = Variant::number(1);
-    } else if (Iti.is(1)) {
-        pictures::show(Ido, IdoO);
-        Iti = Variant::number(0);
-    }
+    // Written by the function screen's timer, when it shows the new lock.
+    if (settings_.Iti().is(0))
+        settings_.setIti(Variant::number(1), Settings::Write::Later);
+    else if (settings_.Iti().is(1))
+        settings_.setIti(Variant::number(0), Settings::Write::Later);
 }
 
 void Form1::sizeButton_Click() {
@@ -115,7 +112,7 @@ void Form1::Label10_MouseDown(QMouseEvent* event) {
 }
 
 void Form1::Label10_MouseMove(QMouseEvent* event) {
-    if (!Iti.is(0) || event->buttons() != Qt::LeftButton)
+    if (!settings_.Iti().is(0) || event->buttons() != Qt::LeftButton)
         return;
     if (drag_ == Drag::NotAsked) {
         // Once per press: a second request would start a move that no release ends.

@@ -14,7 +14,6 @@
 #include "ui/Pictures.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QProgressBar>
 #include <QScopedValueRollback>
 
@@ -45,10 +44,7 @@ void Form1::Timer1_Timer() {
 }
 
 void Form1::tick() {
-    SettingsPage& page = *F2().Picture7;
-    const QPoint at = place();
-    page.Label48->setText(QString::number(at.x()));
-    page.Label51->setText(QString::number(at.y()));
+    F2().Picture7->showPosition(place());
     // One reading of the clock serves the whole tick, so its texts agree with each other.
     const ClockTexts& texts = clockTexts_.at(context_.clock.now());
     Label1->setText(texts.twelveHour);
@@ -56,22 +52,20 @@ void Form1::tick() {
     Label4->setText(texts.hours);
     setTimeAndLamps(texts, colours::text(Label2));
     showDate(texts);
-    Label10->setText(MemMni.is(2) ? summaryLine(texts) : QString());
+    Label10->setText(settings_.MemMni().is(2) ? summaryLine(texts) : QString());
     Label3->setText(texts.seconds);
     AlmHantei();
     MemCheck();
-    if (Aset.is(1))
-        pictures::show(Image4, A_On);
-    else if (Aset.is(0))
-        pictures::show(Image4, A_Off);
+    showAlarmLamp();
 }
 
 void Form1::setTimeAndLamps(const ClockTexts& texts, const QColor& litColour) {
-    if (TAmPm.is(24)) {
+    const Variant& mode = settings_.TTAmPm();
+    if (mode.is(24)) {
         Label17->setText(texts.twentyFourHour);
         showLamp(tAM, false, litColour);
         showLamp(tPM, false, litColour);
-    } else if (TAmPm.is(12)) {
+    } else if (mode.is(12)) {
         const QString twelve = Label1->text();
         QString time = twelve.left(5);
         while (time.endsWith(u' '))
@@ -87,7 +81,7 @@ void Form1::setTimeAndLamps(const ClockTexts& texts, const QColor& litColour) {
 }
 
 void Form1::showDate(const ClockTexts& texts) {
-    const qint16 ymd = form2_->YMD;
+    const qint16 ymd = settings_.YMD();
     if (ymd == 0)
         Label2->setText(texts.longDate);
     else if (ymd == 1)
@@ -99,7 +93,7 @@ QString Form1::summaryLine() const {
 }
 
 QString Form1::summaryLine(const ClockTexts& texts) const {
-    const QString& time = TAmPm.is(12) ? texts.twelveHour : texts.twentyFourHour;
+    const QString& time = settings_.TTAmPm().is(12) ? texts.twelveHour : texts.twentyFourHour;
     return texts.monthDay + SummarySeparator + time + SummarySeparator + Label9->text();
 }
 
@@ -109,20 +103,18 @@ void Form1::AlmHantei() {
         almGuard_ = 0;
     const int hour = Label4->text().toInt();
     for (const auto& [mark, slot] : {std::pair{"00", 2 * hour}, std::pair{"30", 2 * hour + 1}}) {
-        if (!Aset.is(1) || almGuard_ != 0 || minutes != QLatin1String(mark))
+        if (!settings_.Aset().is(1) || almGuard_ != 0 || minutes != QLatin1String(mark))
             continue;
-        QListWidget* Com = F2().Picture4->Com;
-        Com->setCurrentRow(slot);
-        const QString sound = Com->currentItem() ? Com->currentItem()->text() : QString();
+        const QString sound = F2().Picture4->pickSlot(slot);
         if (sound != alarmtable::NoSound) {
             context_.platform.playSound(sound);
-            if (AlmFront.is(1))
+            if (settings_.AlmFro().is(1))
                 context_.platform.setTopmost(this, true);
         }
         almGuard_ = 1;
         almRaise_ = 1;
     }
-    if (almRaise_ == 1 && Front.is(0)) {
+    if (almRaise_ == 1 && settings_.Front().is(0)) {
         context_.platform.setTopmost(this, false);
         almRaise_ = 0;
     }

@@ -2,10 +2,10 @@
 #include "functionscreen/AlarmPage.h"
 #include "functionscreen/SettingsPage.h"
 #include "ui/ClickableLabel.h"
+#include "ui/ListBox.h"
 
 #include <QAccessible>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -77,7 +77,8 @@ TEST(AccessibleNames, EveryShownControlOfTheClockHasAJapaneseName) {
     EXPECT_TRUE(of(f.Ido)->state().checkable);
     EXPECT_TRUE(of(f.Ido)->state().checked) << "the window may be moved";
     of(f.Ido)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_TRUE(f.Iti.is(1)) << "a screen reader presses a picture button as a click does";
+    EXPECT_TRUE(f.settings().Iti().is(1))
+        << "a screen reader presses a picture button as a click does";
     EXPECT_FALSE(of(f.Ido)->state().checked);
     EXPECT_EQ(of(f.Ido)->text(QAccessible::Description), QStringLiteral("固定されています"));
 }
@@ -86,7 +87,7 @@ TEST(AccessibleNames, TheLampTellsTheAlarmStateAndTheSummaryIsReadAsItsText) {
     Named h;
     Form1& f = h.form1();
     EXPECT_EQ(nameOf(f.Image4), QStringLiteral("アラーム オフ"));
-    QTest::mouseClick(h.form2().Picture7->Command20, Qt::LeftButton);
+    QTest::mouseClick(built(h.form2().Picture7).Command20, Qt::LeftButton);
     EXPECT_EQ(nameOf(f.Image4), QStringLiteral("アラーム オン"));
 
     EXPECT_EQ(nameOf(f.Label10), QStringLiteral("モルベーン"));
@@ -103,7 +104,7 @@ TEST(AccessibleNames, ControlsCutOffBySmallSizeModesAreNotShown) {
     EXPECT_TRUE(of(f.Image7)->state().invisible) << "beyond the standard window's edge";
     EXPECT_FALSE(of(f.Image1)->state().invisible);
     QTest::mouseClick(f.GLMS, Qt::LeftButton);
-    ASSERT_TRUE(f.MemMni.is(0));
+    ASSERT_TRUE(f.settings().MemMni().is(0));
     for (QWidget* cut : std::initializer_list<QWidget*>{f.Label7, f.Label15, f.PB})
         EXPECT_TRUE(of(cut)->state().invisible) << cut->objectName().toStdString();
     EXPECT_TRUE(of(f.GLMSa)->state().invisible);
@@ -126,7 +127,7 @@ TEST(AccessibleNames, EveryPageOfTheFunctionScreenIsSpeakable) {
     h.form1().kvWav->trigger();
     EXPECT_GT(of(form2.Picture4)->childCount(), 0);
 
-    AlarmPage& alarms = *form2.Picture4;
+    AlarmPage& alarms = built(form2.Picture4);
     EXPECT_EQ(nameOf(alarms.List), QStringLiteral("時間帯 (24時間)"));
     EXPECT_EQ(nameOf(alarms.Com), QStringLiteral("サウンドのパス"));
     const auto headed = of(alarms.Label43)->relations(QAccessible::Labelled);

@@ -2,9 +2,9 @@
 #include "Harness.h"
 #include "core/AlarmTable.h"
 #include "ui/Dialogs.h"
+#include "ui/ListBox.h"
 
 #include <QFile>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,7 +18,7 @@ struct OnAlarmPage : Harness {
         start();
         form1().kvWav->trigger();
     }
-    AlarmPage& page() { return *form2().Picture4; }
+    AlarmPage& page() { return built(form2().Picture4); }
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     QString lastShown() const { return dialogs::script::shown().constLast().text; }
 };
@@ -28,7 +28,7 @@ struct OnAlarmPage : Harness {
 TEST(AlarmPage, TheListsMoveTogetherAndTheSlotSurvivesAReload) {
     OnAlarmPage p;
     EXPECT_EQ(p.page().Com->count(), 48);
-    EXPECT_EQ(p.page().List->item(47)->text(), QStringLiteral("２３時３０分"));
+    EXPECT_EQ(p.page().List->text(47), QStringLiteral("２３時３０分"));
     EXPECT_EQ(p.page().Com->currentRow(), -1);
     p.page().List->setCurrentRow(7);
     EXPECT_EQ(p.page().Com->currentRow(), 7);
@@ -40,7 +40,7 @@ TEST(AlarmPage, TheListsMoveTogetherAndTheSlotSurvivesAReload) {
     EXPECT_EQ(dialogs::script::shown().constLast().title, QStringLiteral("サウンド設定"));
     EXPECT_EQ(dialogs::script::shown().constLast().text,
               QStringLiteral("ＷＡＶＥサウンド(*.wav)|*.wav"));
-    EXPECT_EQ(p.page().Com->item(9)->text(), QStringLiteral("/snd/nine.wav"));
+    EXPECT_EQ(p.page().Com->text(9), QStringLiteral("/snd/nine.wav"));
 
     p.form2().close();
     p.form1().Timer1_Timer();
@@ -48,14 +48,14 @@ TEST(AlarmPage, TheListsMoveTogetherAndTheSlotSurvivesAReload) {
     QApplication::processEvents();
     EXPECT_EQ(p.page().List->currentRow(), -1);
     EXPECT_EQ(p.form2().AlmNo, 9);
-    EXPECT_EQ(p.page().Com->item(9)->text(), alarmtable::NoSound) << "unsaved edits are gone";
+    EXPECT_EQ(p.page().Com->text(9), alarmtable::NoSound) << "unsaved edits are gone";
     p.click(p.page().Command11);
-    EXPECT_EQ(p.page().Com->item(9)->text(), alarmtable::NoSound);
+    EXPECT_EQ(p.page().Com->text(9), alarmtable::NoSound);
 }
 
 TEST(AlarmPage, SavingWritesEveryRowAndASecondSaveTheSameBytes) {
     OnAlarmPage p;
-    p.page().Com->item(1)->setText(QStringLiteral("/snd/a.wav"));
+    p.page().setEntry(1, QStringLiteral("/snd/a.wav"));
     dialogs::script::push(dialogs::Answer::No);
     p.click(p.page().Command12);
     EXPECT_EQ(dialogs::script::shown().constLast().style, dialogs::Style::YesNoStop);
@@ -93,14 +93,14 @@ TEST(AlarmPage, ImportFillsTheTableWithoutSaving) {
 
     dialogs::script::push(dialogs::script::Cancel{});
     p.click(p.page().Command7);
-    EXPECT_EQ(p.page().Com->item(0)->text(), alarmtable::NoSound);
+    EXPECT_EQ(p.page().Com->text(0), alarmtable::NoSound);
 
     dialogs::script::push(kvt);
     p.click(p.page().Command7);
     EXPECT_EQ(dialogs::script::shown().constLast().title,
               QStringLiteral("アラーム設定　インポート"));
-    EXPECT_EQ(p.page().Com->item(2)->text(), QStringLiteral("c.wav"));
-    EXPECT_EQ(p.page().Com->item(47)->text(), QStringLiteral("c.wav"));
+    EXPECT_EQ(p.page().Com->text(2), QStringLiteral("c.wav"));
+    EXPECT_EQ(p.page().Com->text(47), QStringLiteral("c.wav"));
     EXPECT_EQ(p.page().Com->currentRow(), -1);
     EXPECT_EQ(p.page().List->currentRow(), 4);
     EXPECT_EQ(p.form2().AlmNo, 4);
@@ -108,7 +108,7 @@ TEST(AlarmPage, ImportFillsTheTableWithoutSaving) {
     dialogs::script::push(folder.filePath(QStringLiteral("missing.kvt")));
     p.click(p.page().Command7);
     EXPECT_EQ(p.page().Com->count(), 48);
-    EXPECT_EQ(p.page().Com->item(0)->text(), QString());
+    EXPECT_EQ(p.page().Com->text(0), QString());
     EXPECT_EQ(p.file(QStringLiteral("alarmset.kvi")),
               cp932Lines(QStringList(48, QStringLiteral("\"設定なし\""))));
 }
@@ -120,7 +120,7 @@ TEST(AlarmPage, PlayAndStop) {
     p.click(p.page().Command10);
     EXPECT_EQ(p.lastShown(), QStringLiteral("サウンドが設定されていません。"));
     EXPECT_EQ(dialogs::script::shown().constLast().style, dialogs::Style::Ok);
-    p.page().Com->item(2)->setText(QStringLiteral("/snd/x.wav"));
+    p.page().setEntry(2, QStringLiteral("/snd/x.wav"));
     p.click(p.page().Command10);
     p.click(p.page().Command9);
     EXPECT_EQ(p.platform.calls.mid(p.platform.calls.size() - 2),
@@ -129,7 +129,7 @@ TEST(AlarmPage, PlayAndStop) {
 
 TEST(AlarmPage, AFailedSaveIsReportedAndAPathTheFileCannotHoldIsRefused) {
     OnAlarmPage p;
-    p.page().Com->item(0)->setText(QStringLiteral("/snd/a.wav"));
+    p.page().setEntry(0, QStringLiteral("/snd/a.wav"));
     QFile::setPermissions(p.dataPath(QStringLiteral("alarmset.kvi")), QFile::ReadOwner);
     dialogs::script::push(dialogs::Answer::Yes);
     dialogs::script::push(dialogs::Answer::Ok);
@@ -143,5 +143,5 @@ TEST(AlarmPage, AFailedSaveIsReportedAndAPathTheFileCannotHoldIsRefused) {
     dialogs::script::push(dialogs::Answer::Ok);
     p.click(p.page().Command8);
     EXPECT_TRUE(p.lastShown().contains(u'"'));
-    EXPECT_EQ(p.page().Com->item(3)->text(), alarmtable::NoSound);
+    EXPECT_EQ(p.page().Com->text(3), alarmtable::NoSound);
 }

@@ -4,8 +4,9 @@
 #include "functionscreen/SettingsPage.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Dialogs.h"
+#include "ui/ListBox.h"
 
-#include <QListWidget>
+#include <QAction>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -30,7 +31,7 @@ struct Alarmed : Harness {
         }
     }
     QStringList played() const { return platform.callsOf(QStringLiteral("playSound")); }
-    AlarmPage& page() { return *form2().Picture4; }
+    AlarmPage& page() { return built(form2().Picture4); }
 };
 
 QString playOf(int slot) {
@@ -55,7 +56,7 @@ TEST(Alarm, SwitchedOnAfterMinute29TheHalfHourSoundsAtOnce) {
     a.clock.set(10, 29, 50);
     a.start();
     a.run(QTime(10, 29, 50), QTime(10, 30, 39));
-    QTest::mouseClick(a.form2().Picture7->Command20, Qt::LeftButton);
+    QTest::mouseClick(built(a.form2().Picture7).Command20, Qt::LeftButton);
     a.run(QTime(10, 30, 40), QTime(10, 30, 42));
     EXPECT_EQ(a.played(), QStringList{playOf(21)});
 }
@@ -77,9 +78,9 @@ TEST(Alarm, NoSoundStillTakesTheSlotAndTwelveHourModeUsesTheSameSlots) {
     a.start();
     a.run(QTime(14, 59), QTime(15, 0, 5));
     EXPECT_EQ(a.played(), QStringList{playOf(30)});
-    a.page().Com->item(31)->setText(alarmtable::NoSound);
+    a.page().setEntry(31, alarmtable::NoSound);
     a.run(QTime(15, 29), QTime(15, 30, 1));
-    a.page().Com->item(31)->setText(QStringLiteral("/snd/late.wav"));
+    a.page().setEntry(31, QStringLiteral("/snd/late.wav"));
     a.run(QTime(15, 30, 2), QTime(15, 30, 10));
     EXPECT_EQ(a.played(), QStringList{playOf(30)});
     EXPECT_EQ(a.form2().AlmNo, 31);
@@ -106,7 +107,7 @@ TEST(Alarm, TheWindowIsRaisedAndLoweredUnlessAlwaysOnTop) {
 TEST(Alarm, TheSwitchFlipsCaptionLampAndSettingsFile) {
     Alarmed a;
     Form1& f = a.start();
-    QPushButton* button = a.form2().Picture7->Command20;
+    QPushButton* button = built(a.form2().Picture7).Command20;
     EXPECT_EQ(button->text(), QStringLiteral("アラームOFF"));
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(button->text(), QStringLiteral("アラームON"));
@@ -162,4 +163,24 @@ TEST(Alarm, ATickThatStartsInsideAnotherDoesNothing) {
     a.run(QTime(6, 0, 0, 250), QTime(6, 0, 1));
     EXPECT_EQ(nested, 1);
     EXPECT_EQ(a.played(), QStringList{playOf(12)});
+}
+
+TEST(Alarm, TheTickAndThePageShareOneTableAlsoBeforeThePageFirstShows) {
+    Alarmed a;
+    a.clock.set(7, 29);
+    a.start();
+    AlarmPage& table = *a.form2().Picture4;
+    table.setEntry(15, QStringLiteral("/snd/unsaved.wav"));
+    a.run(QTime(7, 29), QTime(7, 30, 1));
+    EXPECT_EQ(a.played(), QStringList{QStringLiteral("playSound(/snd/unsaved.wav)")})
+        << "an edit not yet saved fires";
+    EXPECT_FALSE(table.isBuilt()) << "the alarm needs no list";
+    a.form1().kvWav->trigger();
+    EXPECT_EQ(a.page().Com->currentRow(), 15) << "the tick's pick shows in the page";
+    EXPECT_EQ(a.page().List->currentRow(), 15);
+    EXPECT_EQ(a.page().Com->text(15), QStringLiteral("/snd/unsaved.wav"));
+    QTest::mouseClick(a.form2().Command37, Qt::LeftButton);
+    a.run(QTime(7, 30, 2), QTime(7, 30, 3));
+    EXPECT_EQ(a.form2().Picture4->entries()[15], QStringLiteral("/snd/15.wav"))
+        << "closing throws the edit away and the next load reads the file";
 }

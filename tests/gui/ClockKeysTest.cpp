@@ -10,8 +10,8 @@
 
 namespace {
 
-struct ClockWindow : Harness {
-    ClockWindow() {
+struct OnClock : Harness {
+    OnClock() {
         setFile(QStringLiteral("St.kvi"), cp932Lines({QStringLiteral("0,0,1,\"off\",12,0,0,0,1")}));
         start();
     }
@@ -27,7 +27,7 @@ struct ClockWindow : Harness {
 } // namespace
 
 TEST(ClockKeys, PictureButtonsTakeTheFocusAndSpaceOrReturnPressesThem) {
-    ClockWindow h;
+    OnClock h;
     Form1& f = h.form1();
     for (ClickableLabel* button : {f.Image1, f.Ido, f.Image3, f.GLMS, f.Image2, f.Image5})
         EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus) << button->objectName().toStdString();
@@ -35,11 +35,11 @@ TEST(ClockKeys, PictureButtonsTakeTheFocusAndSpaceOrReturnPressesThem) {
     EXPECT_EQ(f.Image4->focusPolicy(), Qt::NoFocus);
 
     QTest::keyClick(f.Ido, Qt::Key_Space);
-    EXPECT_TRUE(f.Iti.is(1));
+    EXPECT_TRUE(f.settings().Iti().is(1));
     QTest::keyClick(f.Ido, Qt::Key_Return);
-    EXPECT_TRUE(f.Iti.is(0));
+    EXPECT_TRUE(f.settings().Iti().is(0));
     QTest::keyClick(f.GLMS, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_TRUE(f.MemMni.is(0));
+    EXPECT_TRUE(f.settings().MemMni().is(0));
     QTest::keyClick(f.Image5, Qt::Key_Space);
     EXPECT_TRUE(h.form2Visible());
     EXPECT_EQ(h.form2().frontPage(), h.form2().pageWidget(Form2::PageId::Settings));
@@ -49,7 +49,7 @@ TEST(ClockKeys, PictureButtonsTakeTheFocusAndSpaceOrReturnPressesThem) {
 }
 
 TEST(ClockKeys, TheMenuKeyShiftF10AndARightClickAnywhereOpenTheMenu) {
-    ClockWindow h;
+    OnClock h;
     Form1& f = h.form1();
     EXPECT_TRUE(h.menuOpenedBy([&] { QTest::keyClick(f.Ido, Qt::Key_Menu); }));
     EXPECT_TRUE(h.menuOpenedBy([&] { QTest::keyClick(f.GLMS, Qt::Key_F10, Qt::ShiftModifier); }));
@@ -68,12 +68,12 @@ TEST(ClockKeys, TheMenuKeyShiftF10AndARightClickAnywhereOpenTheMenu) {
 
 // In the smaller size modes the controls beyond the window's edge are out of Tab's reach.
 TEST(ClockKeys, TabSkipsButtonsOutsideTheWindow) {
-    ClockWindow h;
+    OnClock h;
     Form1& f = h.form1();
     EXPECT_EQ(f.Image7->focusPolicy(), Qt::NoFocus) << "beyond the standard window's edge";
     QTest::mouseClick(f.GLMS, Qt::LeftButton);
     QTest::mouseClick(f.GLMS, Qt::LeftButton);
-    ASSERT_TRUE(f.MemMni.is(2));
+    ASSERT_TRUE(f.settings().MemMni().is(2));
     EXPECT_TRUE(f.Image7->focusPolicy() & Qt::TabFocus);
     EXPECT_EQ(f.Ido->focusPolicy(), Qt::NoFocus);
 }

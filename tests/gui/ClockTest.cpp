@@ -73,7 +73,7 @@ TEST(Clock, TheStripModeShowsTheSummaryLine) {
     Form1& f = c.form1();
     c.tickAt(15, 7, 9);
     EXPECT_EQ(f.Label10->text(), QStringLiteral(" 7月15日(月) / 15:07 / 41MB"));
-    c.form2().Picture7->Check4->setChecked(true);
+    built(c.form2().Picture7).Check4->setChecked(true);
     EXPECT_EQ(f.Label10->text(), QStringLiteral(" 7月15日(月) / 3:07 午後 / 41MB"));
 }
 
@@ -97,6 +97,6 @@ TEST(Clock, ThePositionIsReportedInPixels) {
     Ticking c;
     c.form1().move(321, 12);
     c.tickAt(15, 7);
-    EXPECT_EQ(c.form2().Picture7->Label48->text(), QStringLiteral("321"));
-    EXPECT_EQ(c.form2().Picture7->Label51->text(), QStringLiteral("12"));
+    EXPECT_EQ(built(c.form2().Picture7).Label48->text(), QStringLiteral("321"));
+    EXPECT_EQ(built(c.form2().Picture7).Label51->text(), QStringLiteral("12"));
 }

@@ -17,7 +17,7 @@ struct WithFace : Harness {
         start();
         form1().kvSet->trigger();
     }
-    SettingsPage& page() { return *form2().Picture7; }
+    SettingsPage& page() { return built(form2().Picture7); }
 };
 
 } // namespace
@@ -34,7 +34,7 @@ TEST(FontFace, TheDialogOpensOnTheShownFaceAndOkAloneChangesNothing) {
         WithFace h(fot);
         QLabel* time = h.form1().Label17;
         const QFontInfo shown(time->font());
-        dialog.setCurrentFont(h.page().clockFace());
+        dialog.setCurrentFont(h.form1().clockFace());
         const QFont opened = dialog.currentFont();
         EXPECT_EQ(opened.family(), shown.family());
         EXPECT_EQ(opened.styleName(), shown.styleName());

@@ -4,11 +4,11 @@
 #include "functionscreen/SettingsPage.h"
 #include "functionscreen/SystemPage.h"
 #include "ui/Dialogs.h"
+#include "ui/ListBox.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFile>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,13 +27,13 @@ struct Opened : Harness {
         form2().activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&form2()));
     }
-    AlarmPage& alarms() { return *form2().Picture4; }
+    AlarmPage& alarms() { return built(form2().Picture4); }
     QByteArray st() const { return file(QStringLiteral("St.kvi")); }
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     void key(int key) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(key)); }
-    void clickRow(QListWidget* list, int row) {
+    void clickRow(ListBox* list, int row) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(row)).center());
+                          list->visualRect(list->model()->index(row, 0)).center());
     }
     QList<QWidget*> pages() {
         QList<QWidget*> all;
@@ -75,7 +75,7 @@ TEST(FrontPage, APageButtonMovesTheFocusIntoItsPage) {
     h.click(form2.Command31);
     EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(h.alarms().List));
     h.click(form2.Command35);
-    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(form2.Picture7->Check7));
+    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(built(form2.Picture7).Check7));
 }
 
 // After システム, Tab and Space reached the settings page behind it: its check boxes rewrote
@@ -119,15 +119,15 @@ TEST(FrontPage, FocusOnAListIsNoPick) {
     h.form2().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&h.form2()));
     AlarmPage& page = h.alarms();
-    page.Com->item(0)->setText(QStringLiteral("/snd/zero.wav"));
-    page.Com->item(9)->setText(QStringLiteral("/snd/nine.wav"));
+    page.setEntry(0, QStringLiteral("/snd/zero.wav"));
+    page.setEntry(9, QStringLiteral("/snd/nine.wav"));
     h.click(h.form2().Command31);
     page.Com->setFocus(Qt::TabFocusReason);
     page.List->setFocus(Qt::BacktabFocusReason);
     EXPECT_EQ(h.form2().AlmNo, 9);
     h.click(page.Command11);
-    EXPECT_EQ(page.Com->item(0)->text(), QStringLiteral("/snd/zero.wav"));
-    EXPECT_EQ(page.Com->item(9)->text(), QStringLiteral("設定なし"));
+    EXPECT_EQ(page.Com->text(0), QStringLiteral("/snd/zero.wav"));
+    EXPECT_EQ(page.Com->text(9), QStringLiteral("設定なし"));
 }
 
 // A click or Return on the row already current picks it again, so the other list follows.

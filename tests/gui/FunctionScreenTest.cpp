@@ -5,11 +5,11 @@
 #include "functionscreen/WallpaperPage.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Dialogs.h"
+#include "ui/ListBox.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -61,8 +61,8 @@ TEST(FunctionScreen, ClosingUnloadsAndTheNextTickLoadsItAgainHidden) {
     Loaded h;
     Form1& f = h.form1();
     f.kvSet->trigger();
-    h.form2().Picture7->Option3->setChecked(true);
-    h.form2().Picture4->List->setCurrentRow(5);
+    built(h.form2().Picture7).Option3->setChecked(true);
+    built(h.form2().Picture4).List->setCurrentRow(5);
     QTest::mouseClick(h.form2().Command37, Qt::LeftButton);
     EXPECT_FALSE(f.form2Loaded());
     EXPECT_FALSE(h.form2Visible());
@@ -70,10 +70,10 @@ TEST(FunctionScreen, ClosingUnloadsAndTheNextTickLoadsItAgainHidden) {
     EXPECT_TRUE(f.form2Loaded());
     Form2& again = h.form2();
     EXPECT_FALSE(again.isVisible());
-    EXPECT_EQ(again.YMD, 1);
-    EXPECT_TRUE(again.Picture7->Option3->isChecked());
+    EXPECT_EQ(h.form1().settings().YMD(), 1);
+    EXPECT_TRUE(built(again.Picture7).Option3->isChecked());
     EXPECT_EQ(again.AlmNo, 5);
-    EXPECT_EQ(again.Picture4->List->currentRow(), -1);
+    EXPECT_EQ(built(again.Picture4).List->currentRow(), -1);
     f.kvVer->trigger();
     EXPECT_EQ(again.frontPage(), again.pageWidget(Form2::PageId::Product));
 }
@@ -82,9 +82,9 @@ TEST(FunctionScreen, TimerKeepsTheLockBoxAndResolutionCurrent) {
     Loaded h;
     Form2& form2 = h.form2();
     h.platform.screen = QSize(1024, 768);
-    h.form1().Iti = Variant::number(1);
+    h.form1().settings().setIti(Variant::number(1), Settings::Write::Later);
     form2.Timer1_Timer();
-    EXPECT_TRUE(form2.Picture7->Check7->isChecked());
+    EXPECT_TRUE(built(form2.Picture7).Check7->isChecked());
     EXPECT_EQ(form2.Picture3->Label21->text(), QStringLiteral("1024×768  ピクセル"));
     EXPECT_EQ(h.file(QStringLiteral("St.kvi")),
               cp932Lines({QStringLiteral("1,0,1,\"off\",12,0,0,0,1")}));

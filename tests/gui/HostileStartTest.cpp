@@ -62,7 +62,7 @@ TEST(HostileStart, FifosInPlaceOfEveryFileStartTheClockWithOneMessage) {
         EXPECT_EQ(h.file(name), datafile::deliveredDefault(name)) << name.toStdString();
     }
     EXPECT_TRUE(f.isVisible());
-    EXPECT_EQ(h.form2().Picture4->Com->count(), 48);
+    EXPECT_EQ(h.form2().Picture4->entries().size(), 48);
 }
 
 TEST(HostileStart, ACopyThatWillBeRefusedWritesNothingAndIsRefusedAfterShowing) {
@@ -122,7 +122,7 @@ TEST(HostileStart, ADanglingLinkAsSettingsGivesOneMessageAndAFileThatWorks) {
     EXPECT_TRUE(shownTexts()[0].contains(QStringLiteral("作り直しました")));
     EXPECT_EQ(h.file(datafile::Settings), datafile::deliveredDefault(datafile::Settings));
     // Later saves go through without a message.
-    h.form2().Picture7->Check6->toggle();
+    built(h.form2().Picture7).Check6->toggle();
     EXPECT_EQ(dialogs::script::shown().size(), 1);
     EXPECT_NE(h.file(datafile::Settings), datafile::deliveredDefault(datafile::Settings));
 }

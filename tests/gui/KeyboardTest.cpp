@@ -8,6 +8,9 @@
 #include "launcher/Form5.h"
 #include "launcher/Launcher.h"
 #include "ui/Dialogs.h"
+#include "ui/ListBox.h"
+
+#include <QListWidget>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,7 +19,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -99,7 +101,7 @@ TEST(Keyboard, TheControlThatOpenedAFileOrFolderDialogHasTheFocusAgainHoweverItC
 
 TEST(Keyboard, TheTwoAlarmListsScrollTogetherByBarWheelAndKeys) {
     Shown h(Form2::PageId::Alarm);
-    AlarmPage& page = *h.form2().Picture4;
+    AlarmPage& page = built(h.form2().Picture4);
     QScrollBar* times = page.List->verticalScrollBar();
     QScrollBar* sounds = page.Com->verticalScrollBar();
     ASSERT_TRUE(eventually([&] { return times->maximum() > 0; }, "the rows laid out"));
@@ -111,7 +113,7 @@ TEST(Keyboard, TheTwoAlarmListsScrollTogetherByBarWheelAndKeys) {
     EXPECT_GT(times->value(), 5) << "the wheel";
     EXPECT_EQ(times->value(), sounds->value());
     // A path longer than the list gives it a bottom bar; the time list keeps one too.
-    page.Com->item(47)->setText(QString(300, u'x'));
+    page.setEntry(47, QString(300, u'x'));
     ASSERT_TRUE(
         eventually([&] { return page.List->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn; },
                    "a bottom bar on the time list"));

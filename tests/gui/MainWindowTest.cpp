@@ -59,15 +59,15 @@ TEST(MainWindow, TheLockButtonReachesTheSettingsFileWithinAFunctionScreenTick) {
     Shown s;
     Form1& f = s.form1();
     QTest::mouseClick(f.Ido, Qt::LeftButton);
-    EXPECT_TRUE(f.Iti.is(1));
+    EXPECT_TRUE(f.settings().Iti().is(1));
     EXPECT_EQ(s.file(QStringLiteral("St.kvi")),
               cp932Lines({QStringLiteral("0,0,1,\"off\",12,0,0,0,1")}));
     s.form2().Timer1_Timer();
-    EXPECT_TRUE(s.form2().Picture7->Check7->isChecked());
+    EXPECT_TRUE(built(s.form2().Picture7).Check7->isChecked());
     EXPECT_EQ(s.file(QStringLiteral("St.kvi")),
               cp932Lines({QStringLiteral("1,0,1,\"off\",12,0,0,0,1")}));
     QTest::mouseClick(f.Ido, Qt::LeftButton);
-    EXPECT_TRUE(f.Iti.is(0));
+    EXPECT_TRUE(f.settings().Iti().is(0));
 }
 
 TEST(MainWindow, DraggingIsRefusedWhileLockedButReleaseStillSaves) {
@@ -106,7 +106,7 @@ TEST(MainWindow, WhereTheDesktopPlacesWindowsTheStoredPlaceIsShownAndKept) {
     Form1& f = h.start();
     f.move(0, 0);
     f.Timer1_Timer();
-    SettingsPage& page = *h.form2().Picture7;
+    SettingsPage& page = built(h.form2().Picture7);
     EXPECT_EQ(page.Label48->text(), QStringLiteral("600"));
     EXPECT_EQ(page.Label51->text(), QStringLiteral("41"));
     for (QCheckBox* front : {page.Check3, page.Check2})

@@ -33,7 +33,7 @@ TEST(Recovery, AMissingDataFolderStartsFromTheDefaultsWithOneMessage) {
             << name;
     }
     EXPECT_TRUE(f.isVisible());
-    EXPECT_EQ(h.form2().Picture4->Com->count(), 48);
+    EXPECT_EQ(h.form2().Picture4->entries().size(), 48);
 }
 
 TEST(Recovery, ADamagedFileIsKeptBesideTheNewOne) {
@@ -56,11 +56,11 @@ TEST(Recovery, AFailedWriteIsReportedAndTheSettingStaysInMemory) {
     Form1& f = h.start();
     QFile::setPermissions(h.dataPath(QStringLiteral("St.kvi")), QFile::ReadOwner);
     dialogs::script::push(dialogs::Answer::Ok);
-    h.form2().Picture7->Check6->setChecked(true);
+    built(h.form2().Picture7).Check6->setChecked(true);
     ASSERT_EQ(dialogs::script::shown().size(), 1);
     EXPECT_TRUE(lastMessage().contains(QStringLiteral("St.kvi")));
     EXPECT_TRUE(lastMessage().contains(QStringLiteral("読み取り専用")));
-    EXPECT_EQ(h.form2().SsVis, 1);
+    EXPECT_EQ(h.form1().settings().SsVis(), 1);
     EXPECT_TRUE(f.Label3->isHidden());
     EXPECT_EQ(h.file(QStringLiteral("St.kvi")),
               cp932Lines({QStringLiteral("0,0,1,\"off\",12,0,0,0,1")}));
@@ -74,7 +74,7 @@ TEST(Recovery, AFaceNameTheFileCannotHoldIsRefusedBeforeAnythingChanges) {
     const QString face = f.Label17->font().family();
     dialogs::script::push(QFont(QStringLiteral("Bad\"Face")));
     dialogs::script::push(dialogs::Answer::Ok);
-    QTest::mouseClick(h.form2().Picture7->Command5, Qt::LeftButton);
+    QTest::mouseClick(built(h.form2().Picture7).Command5, Qt::LeftButton);
     EXPECT_TRUE(lastMessage().contains(u'"'));
     EXPECT_EQ(f.Label17->font().family(), face);
     EXPECT_EQ(h.file(QStringLiteral("fot.kvi")), before);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,7 +21,7 @@ struct OnPage : Harness {
         setFile(QStringLiteral("St.kvi"), cp932Lines({st}));
         start();
     }
-    SettingsPage& page() { return *form2().Picture7; }
+    SettingsPage& page() { return built(form2().Picture7); }
     QByteArray st() const { return file(QStringLiteral("St.kvi")); }
     QByteArray expected(const char* line) const { return cp932Lines({QString::fromUtf8(line)}); }
 };
@@ -31,13 +32,13 @@ TEST(SettingsPage, EachCheckBoxActsAtOnceAndWritesItsField) {
     OnPage p;
     Form1& f = p.form1();
     p.page().Check1->setChecked(true);
-    EXPECT_EQ(f.KRogo, QStringLiteral("on"));
+    EXPECT_EQ(f.settings().Rogo(), QStringLiteral("on"));
     EXPECT_EQ(p.st(), p.expected("0,0,1,\"on\",12,0,0,0,1"));
     p.page().Check2->setChecked(false);
-    EXPECT_TRUE(f.AlmFront.is(0));
+    EXPECT_TRUE(f.settings().AlmFro().is(0));
     EXPECT_EQ(p.st(), p.expected("0,0,0,\"on\",12,0,0,0,1"));
     p.page().Check4->setChecked(false);
-    EXPECT_TRUE(f.TAmPm.is(24));
+    EXPECT_TRUE(f.settings().TTAmPm().is(24));
     EXPECT_EQ(p.st(), p.expected("0,0,0,\"on\",24,0,0,0,1"));
     p.page().Check6->setChecked(true);
     EXPECT_TRUE(f.Label3->isHidden());
@@ -127,4 +128,36 @@ TEST(SettingsPage, ThreeSizeClicksCycleThroughAllModes) {
         EXPECT_EQ(f.size(), step.size);
         EXPECT_EQ(p.st(), p.expected(step.st));
     }
+}
+
+TEST(SettingsPage, EveryChangeWritesAllNineFieldsFromTheOneSettingsObject) {
+    // An empty lock and a front of 5 are never written by the program: every write keeps them
+    // until they are changed, whoever changes another field.
+    OnPage p(QStringLiteral(",5,1,\"off\",12,0,0,0,1"));
+    Settings& s = p.form1().settings();
+    EXPECT_EQ(p.st(), p.expected(",5,1,\"off\",12,0,0,0,1"));
+    EXPECT_FALSE(p.form2().Picture7->isBuilt()) << "the start needs none of the page's controls";
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[&] { s.setAset(true); }, ",5,1,\"off\",12,0,0,1,1"},
+        {[&] { s.setMemMni(0); }, ",5,1,\"off\",12,0,0,1,0"},
+        {[&] { s.setRogo(true); }, ",5,1,\"on\",12,0,0,1,0"},
+        {[&] { s.setYMD(1); }, ",5,1,\"on\",12,1,0,1,0"},
+        {[&] { s.setSsVis(true); }, ",5,1,\"on\",12,1,1,1,0"},
+        {[&] { s.setTTAmPm(24); }, ",5,1,\"on\",24,1,1,1,0"},
+        {[&] { s.setAlmFro(false); }, ",5,0,\"on\",24,1,1,1,0"},
+        {[&] { s.setIti(Variant::number(1), Settings::Write::Later); }, ",5,0,\"on\",24,1,1,1,0"},
+        {[&] { p.form2().Timer1_Timer(); }, "1,5,0,\"on\",24,1,1,1,0"},
+        {[&] { s.setFront(true); }, "1,1,0,\"on\",24,1,1,1,0"},
+    };
+    for (const auto& [change, written] : steps) {
+        change();
+        EXPECT_EQ(p.st(), p.expected(written)) << written;
+    }
+    // The page made afterwards shows what the object holds.
+    EXPECT_TRUE(p.page().Check7->isChecked());
+    EXPECT_TRUE(p.page().Option3->isChecked());
+    EXPECT_FALSE(p.page().Check2->isEnabled());
+    EXPECT_EQ(p.page().Command23->text(), QStringLiteral("最小"));
+    EXPECT_EQ(p.page().Command20->text(), QStringLiteral("アラームOFF"));
+    EXPECT_TRUE(p.form1().Label3->isHidden());
 }

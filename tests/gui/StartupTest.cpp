@@ -33,7 +33,7 @@ TEST(Startup, TheFixedNotOnTopRecordIsAppliedAndRewrittenUnchanged) {
     Started h({QStringLiteral("1,0,0,\"off\",24,1,1,0,0")});
     const QByteArray before = h.file(QStringLiteral("St.kvi"));
     Form1& f = h.start();
-    SettingsPage& page = *h.form2().Picture7;
+    SettingsPage& page = built(h.form2().Picture7);
     EXPECT_TRUE(f.isVisible());
     EXPECT_FALSE(h.form2().isVisible());
     EXPECT_TRUE(showsPicture(f.Ido, f.IdoN));
@@ -65,7 +65,7 @@ TEST(Startup, SizeModesSetBackgroundFacesAndWindowSize) {
         Form1& f = h.start();
         EXPECT_EQ(f.size(), row.size) << row.mode;
         EXPECT_EQ(f.GLMSa->isVisibleTo(&f), row.strip) << row.mode;
-        EXPECT_EQ(h.form2().Picture7->Command23->text(), QString::fromUtf8(row.caption))
+        EXPECT_EQ(built(h.form2().Picture7).Command23->text(), QString::fromUtf8(row.caption))
             << row.mode;
         EXPECT_EQ(f.Label10->text().isEmpty(), !row.strip) << row.mode;
     }
@@ -74,7 +74,7 @@ TEST(Startup, SizeModesSetBackgroundFacesAndWindowSize) {
 TEST(Startup, ALockAboveOneIsCorrectedAndWritten) {
     Started h({QStringLiteral("5,0,1,\"off\",12,0,0,0,1")});
     Form1& f = h.start();
-    EXPECT_TRUE(f.Iti.is(1));
+    EXPECT_TRUE(f.settings().Iti().is(1));
     EXPECT_TRUE(showsPicture(f.Ido, f.IdoN));
     EXPECT_EQ(h.file(QStringLiteral("St.kvi")),
               cp932Lines({QStringLiteral("1,0,1,\"off\",12,0,0,0,1")}));
@@ -84,7 +84,7 @@ TEST(Startup, AnEmptyLockReadsAsMovableAndStaysEmpty) {
     Started h({QStringLiteral(",0,1,\"off\",12,0,0,0,1")});
     Form1& f = h.start();
     EXPECT_TRUE(showsPicture(f.Ido, f.IdoO));
-    EXPECT_FALSE(h.form2().Picture7->Check7->isChecked());
+    EXPECT_FALSE(built(h.form2().Picture7).Check7->isChecked());
     EXPECT_EQ(h.file(QStringLiteral("St.kvi")),
               cp932Lines({QStringLiteral(",0,1,\"off\",12,0,0,0,1")}));
 }
@@ -93,10 +93,10 @@ TEST(Startup, AlwaysOnTopIsAppliedAndGreysTheAlarmFrontOption) {
     Started h({QStringLiteral("0,1,1,\"off\",12,0,0,1,1")});
     Form1& f = h.start();
     EXPECT_TRUE(h.platform.calls.contains(QStringLiteral("setTopmost(1)")));
-    EXPECT_TRUE(h.form2().Picture7->Check3->isChecked());
-    EXPECT_FALSE(h.form2().Picture7->Check2->isEnabled());
+    EXPECT_TRUE(built(h.form2().Picture7).Check3->isChecked());
+    EXPECT_FALSE(built(h.form2().Picture7).Check2->isEnabled());
     EXPECT_TRUE(showsPicture(f.Image4, f.A_On));
-    EXPECT_EQ(h.form2().Picture7->Command20->text(), QStringLiteral("アラームOFF"));
+    EXPECT_EQ(built(h.form2().Picture7).Command20->text(), QStringLiteral("アラームOFF"));
 }
 
 TEST(Startup, PositionAndFaceComeFromTheirFiles) {
@@ -112,7 +112,7 @@ TEST(Startup, PositionAndFaceComeFromTheirFiles) {
         EXPECT_TRUE(label->font().italic());
     }
     EXPECT_EQ(f.Label2->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    EXPECT_EQ(h.form2().Picture7->Label47->text(), QStringLiteral("IPAPGothic"));
+    EXPECT_EQ(built(h.form2().Picture7).Label47->text(), QStringLiteral("IPAPGothic"));
 }
 
 TEST(Startup, TheFirstDisplayLightsTheLampInWhite) {

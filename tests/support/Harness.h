@@ -41,5 +41,11 @@ private:
     std::unique_ptr<Form1> form1_;
 };
 
+// A page of the function screen with its controls made, as its first showing makes them.
+template <typename P> P& built(P* page) {
+    page->ensureBuilt();
+    return *page;
+}
+
 // CP932 bytes of a UTF-8 text, each line ended by CR LF.
 QByteArray cp932Lines(const QStringList& lines);

@@ -2,6 +2,7 @@
 # Rules of the source tree that no compiler checks:
 # - a QtTest check (QVERIFY, QCOMPARE, QTRY_*) inside a GoogleTest test checks nothing;
 # - platform/ sees the core only, never the windows or the dialog facade;
+# - the function screen and the launcher never see the clock window, which owns them;
 # - an include of a core/ or ui/ header names its folder.
 #   source_rules.sh SOURCE_DIR
 set -uo pipefail
@@ -15,6 +16,10 @@ fi
 if grep -rnE '#include[[:space:]]*"(ui|mainwindow|functionscreen|launcher)/|#include[[:space:]]*"(Dialogs|Context)\.h"' \
     platform; then
     echo "FAIL: platform/ includes the windows or the dialog facade" >&2
+    status=1
+fi
+if grep -rnE '#include[[:space:]]*"mainwindow/' functionscreen launcher; then
+    echo "FAIL: functionscreen/ or launcher/ includes mainwindow/" >&2
     status=1
 fi
 bare=$(cd core && ls *.h; cd ../ui && ls *.h)

@@ -2,22 +2,21 @@
 
 #include "core/Variant.h"
 
-#include <QPixmap>
 #include <QString>
 #include <optional>
 
-class Form1;
-
-// One row of the size modes: 0 smallest, 1 standard, 2 the one-line strip.
+// One row of the clock window's size modes: 0 smallest, 1 standard, 2 the one-line strip.
+// Its background and size-button face are the clock's own pictures of that mode.
 struct SizeMode {
     int mode;
-    QPixmap Form1::*background;
-    QPixmap Form1::*face;
     bool glmsaVisible;
     int heightTwips;
     int widthTwips;
     QString caption; // of the function screen's size button
 };
+
+// The standard mode's caption, which the size button also shows before any mode is known.
+inline const QString DesignSizeCaption = QStringLiteral("標準");
 
 // The row for a stored size mode; nothing for a value outside 0 to 2.
 std::optional<SizeMode> sizeModeOf(const Variant& mode);

@@ -1,12 +1,10 @@
-#include "SizeModes.h"
-
-#include "Form1.h"
+#include "core/SizeModes.h"
 
 std::optional<SizeMode> sizeModeOf(const Variant& mode) {
     static const SizeMode modes[] = {
-        {0, &Form1::DaiS, &Form1::GS, false, 1035, 2860, QStringLiteral("最小")},
-        {1, &Form1::DaiL, &Form1::GM, false, 1035, 3765, QStringLiteral("標準")},
-        {2, &Form1::DaiSS, &Form1::GL, true, 330, 4090, QStringLiteral("最大")},
+        {0, false, 1035, 2860, QStringLiteral("最小")},
+        {1, false, 1035, 3765, DesignSizeCaption},
+        {2, true, 330, 4090, QStringLiteral("最大")},
     };
     for (const SizeMode& row : modes) {
         if (mode.is(row.mode) && mode.kind() != Variant::Kind::Empty)
