@@ -28,7 +28,8 @@ public:
     ~Form2() override;
 
     bool isLoaded() const { return body_ != nullptr; }
-    // Creates the controls and runs the load sequence, leaving the window hidden.
+    // Creates the pages and runs the load sequence, leaving the window hidden. A page makes
+    // its controls when it first shows or is first asked for something through this window.
     void Load();
     // Destroys the controls; the public variables live on.
     void Unload();
