@@ -34,6 +34,8 @@ public:
 protected:
     // Creates the controls and shows in them what the page holds.
     virtual void build() {}
+    // Shows the controls build() has made so far; for a build that waits on a box.
+    void showMadeControls();
     void showEvent(QShowEvent* event) override;
 
 private:

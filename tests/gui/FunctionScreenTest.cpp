@@ -85,6 +85,7 @@ TEST(FunctionScreen, TimerKeepsTheLockBoxAndResolutionCurrent) {
     h.form1().Iti = Variant::number(1);
     form2.Timer1_Timer();
     EXPECT_TRUE(form2.Picture7->Check7->isChecked());
+    form2.Picture3->ensureBuilt();
     EXPECT_EQ(form2.Picture3->Label21->text(), QStringLiteral("1024×768  ピクセル"));
     EXPECT_EQ(h.file(QStringLiteral("St.kvi")),
               cp932Lines({QStringLiteral("1,0,1,\"off\",12,0,0,0,1")}));
