@@ -1,7 +1,6 @@
 #include "DrivesPage.h"
 
 #include "Form2.h"
-#include "core/DriveFigures.h"
 #include "platform/Platform.h"
 #include "ui/Colours.h"
 #include "ui/Context.h"
@@ -46,9 +45,12 @@ QLabel* grey(QLabel* label) {
 
 DrivesPage::DrivesPage(Form2& form2, QWidget* parent)
     : Page(QStringLiteral("Picture2"), Page::TopTwips, parent)
-    , form2_(form2) {
+    , form2_(form2) {}
+
+void DrivesPage::build() {
     createControls();
     nameControls();
+    showDrives();
     connect(Drive1, &QComboBox::currentIndexChanged, this, [this] { Drive1_Change(); });
 }
 
@@ -91,43 +93,54 @@ void DrivesPage::nameControls() {
 }
 
 void DrivesPage::fill() {
-    const QSignalBlocker quiet(Drive1);
-    Drive1->clear();
-    Drive1->addItems(form2_.context().platform.drives(form2_.context().data.folder()));
-    Drive1_Change();
+    drives_ = form2_.context().platform.drives(form2_.context().data.folder());
+    readDrive(drives_.value(0));
+    if (isBuilt())
+        showDrives();
 }
 
 void DrivesPage::Drive1_Change() {
-    const QString root = Drive1->currentText();
-    showType(root);
-    showCapacity(root);
+    readDrive(Drive1->currentText());
+    showDrive();
 }
 
-void DrivesPage::showType(const QString& root) {
-    // A drive that cannot be told keeps the type shown before.
-    if (const std::optional<DriveType> type = form2_.context().platform.driveType(root)) {
-        if (const std::optional<QString> text = drives::typeText(int(*type)))
-            showText(Label33, *text);
+void DrivesPage::readDrive(const QString& root) {
+    Platform& platform = form2_.context().platform;
+    if (const std::optional<DriveType> type = platform.driveType(root)) {
+        if (std::optional<QString> text = drives::typeText(int(*type)))
+            type_ = std::move(text);
     }
+    const std::optional<DiskSpace> space =
+        root.isEmpty() ? std::nullopt : platform.diskFreeSpace(root);
+    capacity_ = space ? drives::capacity(space->total, space->free) : drives::capacity(0, 0);
 }
 
-void DrivesPage::showCapacity(const QString& root) {
-    const std::optional<DiskSpace> space =
-        root.isEmpty() ? std::nullopt : form2_.context().platform.diskFreeSpace(root);
-    const drives::CapacityTexts texts =
-        space ? drives::capacity(space->total, space->free) : drives::capacity(0, 0);
-    Label40->setText(texts.total);
-    Label41->setText(texts.used);
-    Label42->setText(texts.free);
-    Label35->setText(texts.gaugeEnd);
-    if (!texts.gaugeMaximum) {
+void DrivesPage::showDrives() {
+    const QSignalBlocker quiet(Drive1);
+    Drive1->clear();
+    Drive1->addItems(drives_);
+    showDrive();
+}
+
+void DrivesPage::showDrive() {
+    if (type_)
+        showText(Label33, *type_);
+    showCapacity();
+}
+
+void DrivesPage::showCapacity() {
+    Label40->setText(capacity_.total);
+    Label41->setText(capacity_.used);
+    Label42->setText(capacity_.free);
+    Label35->setText(capacity_.gaugeEnd);
+    if (!capacity_.gaugeMaximum) {
         PB2->setValue(0);
         return;
     }
     double steps = GaugeSteps;
-    while (*texts.gaugeMaximum * steps > INT_MAX)
+    while (*capacity_.gaugeMaximum * steps > INT_MAX)
         steps /= 10;
-    PB2->setMaximum(int(std::round(*texts.gaugeMaximum * steps)));
+    PB2->setMaximum(int(std::round(*capacity_.gaugeMaximum * steps)));
     PB2->setMinimum(0);
-    PB2->setValue(int(std::round(texts.gaugeValue * steps)));
+    PB2->setValue(int(std::round(capacity_.gaugeValue * steps)));
 }

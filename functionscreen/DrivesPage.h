@@ -1,6 +1,10 @@
 #pragma once
 
 #include "Page.h"
+#include "core/DriveFigures.h"
+
+#include <QStringList>
+#include <optional>
 
 class Form2;
 class QComboBox;
@@ -13,20 +17,32 @@ class DrivesPage : public Page {
 public:
     DrivesPage(Form2& form2, QWidget* parent);
 
-    // The load's part: the drive list, then the first drive's type and capacity.
+    // The load's part: reads the drive list, then the first drive's type and capacity; the
+    // page shows them.
     void fill();
     void Drive1_Change();
 
-    QComboBox* Drive1;
-    QLabel *Label33, *Label34, *Label35, *Label36, *Label37, *Label38, *Label40, *Label41, *Label42,
-        *Label74;
-    QProgressBar* PB2;
+    // Controls, made at the first showing.
+    QComboBox* Drive1 = nullptr;
+    QLabel *Label33 = nullptr, *Label34 = nullptr, *Label35 = nullptr, *Label36 = nullptr,
+           *Label37 = nullptr, *Label38 = nullptr, *Label40 = nullptr, *Label41 = nullptr,
+           *Label42 = nullptr, *Label74 = nullptr;
+    QProgressBar* PB2 = nullptr;
+
+protected:
+    void build() override;
 
 private:
     void createControls();
     void nameControls();
-    void showType(const QString& root);
-    void showCapacity(const QString& root);
+    void readDrive(const QString& root);
+    void showDrives();
+    void showDrive();
+    void showCapacity();
 
     Form2& form2_;
+    QStringList drives_;
+    // The type last told: a drive that cannot be told keeps it.
+    std::optional<QString> type_;
+    drives::CapacityTexts capacity_ = drives::capacity(0, 0);
 };

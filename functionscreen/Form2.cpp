@@ -244,14 +244,17 @@ void Form2::showPage() {
 }
 
 void Form2::setSearchFiles() {
+    Picture6->ensureBuilt();
     Picture6->setSearchFiles();
 }
 
 void Form2::getSearchFiles(const QString& specification) {
+    Picture6->ensureBuilt();
     Picture6->getSearchFiles(specification);
 }
 
 void Form2::HY_NoCheck() {
+    Picture6->ensureBuilt();
     Picture6->HY_NoCheck();
 }
 

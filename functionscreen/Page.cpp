@@ -25,12 +25,16 @@ void Page::ensureBuilt() {
         return;
     built_ = true;
     build();
+    showMadeControls();
+}
+
+void Page::showMadeControls() {
     // Controls made on a page already showing are shown by hand, except those the page hid.
-    if (isVisible()) {
-        for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (!control->testAttribute(Qt::WA_WState_ExplicitShowHide))
-                control->show();
-        }
+    if (!isVisible())
+        return;
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!control->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            control->show();
     }
 }
 

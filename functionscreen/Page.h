@@ -33,7 +33,9 @@ public:
 
 protected:
     // Creates the controls and shows in them what the page holds.
-    virtual void build() {}
+    virtual void build() = 0;
+    // Shows the controls build() has made so far; for a build that waits on a box.
+    void showMadeControls();
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -33,7 +33,7 @@ QLabel* text(QWidget* panel, const QString& caption, const char* name, const QRe
     return Page::place(new QLabel(caption, panel), name, geometry);
 }
 
-// A picture's place, named for a screen reader; the picture is drawn at the first showing.
+// A picture's place, named for a screen reader; the picture is drawn once the page is built.
 QLabel* picture(QWidget* panel, const QString& pictureName, const QString& name,
                 const char* objectName, const QRect& geometry) {
     QLabel* label = Page::place(new QLabel(panel), objectName, geometry);
@@ -57,7 +57,9 @@ void draw(QLabel* label) {
 
 ProductPage::ProductPage(Form2& form2, QWidget* parent)
     : Page(QStringLiteral("Picture8"), Page::TopTwips, parent)
-    , form2_(form2) {
+    , form2_(form2) {}
+
+void ProductPage::build() {
     createProductPanel();
     createSupportPanel();
     connect(Command24, &QPushButton::clicked, this, &ProductPage::Command24_Click);
@@ -65,6 +67,8 @@ ProductPage::ProductPage(Form2& form2, QWidget* parent)
     connect(Command13, &QPushButton::clicked, this, &ProductPage::Command13_Click);
     // Each opening of the function screen makes the page anew, support panel in front.
     bringPanelToFront(Picture10);
+    drawPictures();
+    showAddress();
 }
 
 void ProductPage::createProductPanel() {
@@ -112,21 +116,17 @@ void ProductPage::createSupportPanel() {
                       rect(3360, 2880, 1695, 375));
 }
 
-void ProductPage::fill() {}
-
-void ProductPage::showEvent(QShowEvent* event) {
-    // Decoding the pictures and measuring the address would cost the clock's start while
-    // this page is hidden; both wait for the first showing.
+void ProductPage::drawPictures() {
     for (QLabel* label : findChildren<QLabel*>()) {
-        if (label->property(PictureProperty).isValid() && label->pixmap().isNull())
+        if (label->property(PictureProperty).isValid())
             draw(label);
     }
-    if (Command13->text().isEmpty()) {
-        // A long folder would not fit: the button shows its end, the tooltip all of it.
-        Command13->setText(Command13->fontMetrics().elidedText(
-            Command13->toolTip(), Qt::ElideMiddle, Command13->width() - ButtonMargin));
-    }
-    Page::showEvent(event);
+}
+
+void ProductPage::showAddress() {
+    // A long folder would not fit: the button shows its end, the tooltip all of it.
+    Command13->setText(Command13->fontMetrics().elidedText(Command13->toolTip(), Qt::ElideMiddle,
+                                                           Command13->width() - ButtonMargin));
 }
 
 QUrl ProductPage::supportPage() {

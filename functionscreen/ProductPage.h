@@ -14,8 +14,6 @@ class ProductPage : public Page {
 public:
     ProductPage(Form2& form2, QWidget* parent);
 
-    void fill();
-
     // The support page delivered beside the program.
     static QUrl supportPage();
 
@@ -23,16 +21,22 @@ public:
     void Command25_Click();
     void Command13_Click();
 
-    QFrame *Picture9, *Picture10;
-    QLabel *Label25, *Label30, *Label31, *Label45, *Label49, *Label73;
-    QPushButton *Command24, *Command25, *Command13;
+    // Controls, made at the first showing.
+    QFrame *Picture9 = nullptr, *Picture10 = nullptr;
+    QLabel *Label25 = nullptr, *Label30 = nullptr, *Label31 = nullptr, *Label45 = nullptr,
+           *Label49 = nullptr, *Label73 = nullptr;
+    QPushButton *Command24 = nullptr, *Command25 = nullptr, *Command13 = nullptr;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    // Decoding the pictures and measuring the address would cost the clock's start: the
+    // page makes them, with its panels, at its first showing.
+    void build() override;
 
 private:
     void createProductPanel();
     void createSupportPanel();
+    void drawPictures();
+    void showAddress();
     // The panel seen; the other is hidden, so neither Tab nor a screen reader reaches it.
     void bringPanelToFront(QFrame* panel);
 

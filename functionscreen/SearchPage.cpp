@@ -144,20 +144,11 @@ SearchPage::SearchPage(Form2& form2, QWidget* parent)
     , form2_(form2) {}
 
 void SearchPage::build() {
-    if (List2)
-        return;
-    // Line edits lay out their text as they are made, which would start the font system
-    // before the clock shows: the page makes its controls when it is first needed.
     createSearchControls();
     createPropertyControls();
     connectControls();
     fillFileTypes();
     Frame1->setTitle(PropertiesTitle);
-    // Made on a page already showing, they are shown by hand.
-    if (isVisible()) {
-        for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            control->show();
-    }
 }
 
 void SearchPage::createSearchControls() {
@@ -231,11 +222,6 @@ void SearchPage::createPropertyControls() {
     }
 }
 
-void SearchPage::showEvent(QShowEvent* event) {
-    build();
-    Page::showEvent(event);
-}
-
 void SearchPage::connectControls() {
     connect(Combo1, &QComboBox::activated, this, &SearchPage::Combo1_Click);
     connect(Command15, &QPushButton::clicked, this, &SearchPage::Command15_Click);
@@ -277,7 +263,6 @@ void SearchPage::Command16_Click() {
 }
 
 void SearchPage::setSearchFiles() {
-    build();
     const QString pattern = Text4->text().isEmpty() ? AllFiles : Text4->text();
     if (Text5->text().isEmpty()) {
         dialogs::message(window(), NoFolderMessage);
@@ -289,7 +274,6 @@ void SearchPage::setSearchFiles() {
 }
 
 void SearchPage::getSearchFiles(const QString& specification) {
-    build();
     const qsizetype split = specification.lastIndexOf(Separator) + 1;
     // Every hit is listed and counted: no 16-bit list cuts the result short.
     const QStringList names = hits(specification.left(split), specification.mid(split));
@@ -321,7 +305,6 @@ QStringList SearchPage::hits(const QString& folder, const QString& pattern) cons
 }
 
 void SearchPage::HY_NoCheck() {
-    build();
     Label64->setText(Unset);
     for (QLabel* line : Label66)
         line->setText(Unset);

@@ -21,8 +21,7 @@ class SearchPage : public Page {
 public:
     SearchPage(Form2& form2, QWidget* parent);
 
-    // Makes the controls; every use of the page does it first.
-    void build();
+    // On a built page: Form2 builds it first when another window asks.
     void setSearchFiles();
     void getSearchFiles(const QString& specification);
     void HY_NoCheck();
@@ -44,7 +43,9 @@ public:
     std::array<QLabel*, 5> Label70{};
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    // Line edits lay out their text as they are made, which would start the font system
+    // before the clock shows: the controls wait for the page's first use.
+    void build() override;
 
 private:
     void fillFileTypes();

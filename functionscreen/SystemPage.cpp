@@ -1,6 +1,7 @@
 #include "SystemPage.h"
 
 #include "Form2.h"
+#include "core/MemoryFigures.h"
 #include "core/SystemFigures.h"
 #include "platform/Platform.h"
 #include "ui/Context.h"
@@ -41,10 +42,14 @@ constexpr PowerButton PowerButtons[] = {
 
 SystemPage::SystemPage(Form2& form2, QWidget* parent)
     : Page(QStringLiteral("Picture1"), Page::TopTwips, parent)
-    , form2_(form2) {
+    , form2_(form2) {}
+
+void SystemPage::build() {
     createFigures();
     createMemoryRows();
     createPowerButtons();
+    showFigures();
+    showMemoryFigures();
 }
 
 void SystemPage::createFigures() {
@@ -100,11 +105,33 @@ void SystemPage::showValue(QLabel* heading, QLabel* value, const QString& text) 
 void SystemPage::fill() {
     Platform& platform = form2_.context().platform;
     const OsVersion version = platform.osVersion();
-    showValue(Label15, Label14, systemfigures::versionText(version.major, version.minor));
-    showValue(Label17, Label16, QString::number(version.build));
-    showValue(Label19, Label18, version.notes);
-    showValue(Label10, Label9, platform.computerName());
-    showValue(Label28, Label26, platform.userName().value_or(UserNameMissing));
+    figures_.version = systemfigures::versionText(version.major, version.minor);
+    figures_.build = QString::number(version.build);
+    figures_.notes = version.notes;
+    figures_.computer = platform.computerName();
+    figures_.user = platform.userName().value_or(UserNameMissing);
+    if (isBuilt())
+        showFigures();
+}
+
+void SystemPage::showFigures() {
+    showValue(Label15, Label14, figures_.version);
+    showValue(Label17, Label16, figures_.build);
+    showValue(Label19, Label18, figures_.notes);
+    showValue(Label10, Label9, figures_.computer);
+    showValue(Label28, Label26, figures_.user);
+}
+
+void SystemPage::showMemory(const MeterTexts& texts) {
+    memory_ = {texts.aboutTotal, texts.aboutUsed, texts.aboutFree};
+    if (isBuilt())
+        showMemoryFigures();
+}
+
+void SystemPage::showMemoryFigures() {
+    Label11->setText(memory_.total);
+    Label3->setText(memory_.used);
+    Label6->setText(memory_.free);
 }
 
 void SystemPage::Command6_Click(int index) {

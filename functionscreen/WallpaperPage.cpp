@@ -53,10 +53,19 @@ QStringList bitmapNames(Platform& platform, const QString& folder) {
 
 WallpaperPage::WallpaperPage(Form2& form2, QWidget* parent)
     : Page(QStringLiteral("Picture3"), Page::TopTwips, parent)
-    , form2_(form2) {
+    , form2_(form2) {}
+
+void WallpaperPage::build() {
     createControls();
     nameControls();
     connectControls();
+    showText(Label7, folder_);
+    File1->addItems(bitmaps_);
+    showText(Label22, colours_);
+    showText(Label21, resolution_);
+    // The reader may report a fault in a box: the page stands complete behind it.
+    showMadeControls();
+    readWallpaper();
 }
 
 void WallpaperPage::createControls() {
@@ -115,20 +124,22 @@ void WallpaperPage::fill() {
         datafile::parseFile<QString>(form2_.context().data, datafile::Wallpaper,
                                      std::function<QString(const QByteArray&)>(firstField));
     showFolder(folder.value_or(QString()));
-    showColourCount();
+    readColourCount();
     showResolution(form2_.context().platform.screenSize());
-    Label68->setText(PathHeading);
-    Label69->setText(PreviewHeading);
-    // GSettings costs the start tens of milliseconds: it is read when the page first shows.
-    wallpaperPending_ = true;
-    if (isVisible())
+    if (isBuilt()) {
+        Label68->setText(PathHeading);
+        Label69->setText(PreviewHeading);
         readWallpaper();
+    }
 }
 
 void WallpaperPage::showFolder(const QString& folder) {
     folder_ = folder;
-    showText(Label7, folder);
-    File1->clear();
+    bitmaps_.clear();
+    if (isBuilt()) {
+        showText(Label7, folder);
+        File1->clear();
+    }
     // Only the latest folder's list is shown, however the listings overtake each other.
     const quint64 request = ++listingRequest_;
     listingPending_ = !folder.isEmpty();
@@ -146,22 +157,27 @@ void WallpaperPage::showBitmaps(quint64 request, const QStringList& names) {
     if (request != listingRequest_)
         return;
     listingPending_ = false;
-    File1->addItems(names);
+    bitmaps_ = names;
+    if (isBuilt())
+        File1->addItems(names);
 }
 
-void WallpaperPage::showColourCount() {
+void WallpaperPage::readColourCount() {
     const ColourDepth depth = form2_.context().platform.colourDepth();
     if (depth.bitsPerPixel < 0 || depth.bitsPerPixel > MostBitsPerPixel)
         return;
-    showText(Label22, ColourFormat.arg((quint64(1) << depth.bitsPerPixel) * quint64(depth.planes)));
+    colours_ = ColourFormat.arg((quint64(1) << depth.bitsPerPixel) * quint64(depth.planes));
+    if (isBuilt())
+        showText(Label22, colours_);
 }
 
 void WallpaperPage::showResolution(const QSize& screen) {
-    showText(Label21, ResolutionFormat.arg(screen.width()).arg(screen.height()));
+    resolution_ = ResolutionFormat.arg(screen.width()).arg(screen.height());
+    if (isBuilt())
+        showText(Label21, resolution_);
 }
 
 void WallpaperPage::readWallpaper() {
-    wallpaperPending_ = false;
     QString path;
     const qint32 code =
         registry::GetRegStr(form2_.context().platform, registry::CurrentUser, registry::DesktopKey,
@@ -175,28 +191,11 @@ void WallpaperPage::readWallpaper() {
 }
 
 void WallpaperPage::preview(const QString& path) {
-    previewPath_ = path;
-    previewPending_ = true;
-    if (isVisible())
-        loadPreview();
-}
-
-void WallpaperPage::showEvent(QShowEvent* event) {
-    Page::showEvent(event);
-    if (wallpaperPending_)
-        readWallpaper();
-    if (previewPending_)
-        loadPreview();
-}
-
-void WallpaperPage::loadPreview() {
-    previewPending_ = false;
     // A damaged, missing or oversized picture, or anything but a regular file, leaves the
     // preview empty.
-    const QImage image =
-        previewPath_.isEmpty()
-            ? QImage()
-            : picturefile::Picture(previewPath_).read(Pic->size() * devicePixelRatio());
+    const QImage image = path.isEmpty()
+                             ? QImage()
+                             : picturefile::Picture(path).read(Pic->size() * devicePixelRatio());
     if (image.isNull()) {
         Pic->clear();
         return;

@@ -2,6 +2,8 @@
 
 #include "Page.h"
 
+#include <QStringList>
+
 class Form2;
 class QLabel;
 class QListWidget;
@@ -14,7 +16,8 @@ class WallpaperPage : public Page {
 public:
     WallpaperPage(Form2& form2, QWidget* parent);
 
-    // The load's part: the list folder from bg.kvi, the colour count, the wallpaper.
+    // The load's part: the list folder from bg.kvi and its bitmaps, the colour count; the
+    // page shows them, and reads the wallpaper when it is built.
     void fill();
     // The resolution line, kept current by the function screen's timer.
     void showResolution(const QSize& screen);
@@ -25,38 +28,37 @@ public:
     void Command28_Click();
     void File1_Click();
 
-    // Whether the wallpaper setting and the preview still wait for the page to show.
-    bool wallpaperPending() const { return wallpaperPending_; }
-    bool previewPending() const { return previewPending_; }
     // Whether the bitmap list still waits for its folder's listing.
     bool listingPending() const { return listingPending_; }
 
-    QLabel *Label20, *Label21, *Label23, *Label22, *Label5, *Label7, *Label68, *Label24, *Label8,
-        *Label69, *Pic;
-    QListWidget* File1;
-    QPushButton *Command28, *Command2, *Command3, *Command4;
+    // Controls, made at the first showing.
+    QLabel *Label20 = nullptr, *Label21 = nullptr, *Label23 = nullptr, *Label22 = nullptr,
+           *Label5 = nullptr, *Label7 = nullptr, *Label68 = nullptr, *Label24 = nullptr,
+           *Label8 = nullptr, *Label69 = nullptr, *Pic = nullptr;
+    QListWidget* File1 = nullptr;
+    QPushButton *Command28 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    // GSettings costs tens of milliseconds: the wallpaper is read here, not at the start.
+    void build() override;
 
 private:
     void createControls();
     void nameControls();
     void connectControls();
-    // Shows folder and lists its bitmaps aside; the list fills when the listing is back.
+    // Takes folder and lists its bitmaps aside; the list fills when the listing is back.
     void showFolder(const QString& folder);
     void showBitmaps(quint64 request, const QStringList& names);
-    void showColourCount();
+    void readColourCount();
     void readWallpaper();
-    // The preview of path (empty: none), loaded now if the page is seen, else when it shows.
+    // Shows the picture at path in the preview; an empty path clears it.
     void preview(const QString& path);
-    void loadPreview();
 
     Form2& form2_;
     QString folder_;
-    QString previewPath_;
-    bool previewPending_ = false;
-    bool wallpaperPending_ = false;
+    QStringList bitmaps_;
+    QString colours_;
+    QString resolution_;
     quint64 listingRequest_ = 0; // the latest listing asked for
     bool listingPending_ = false;
 };

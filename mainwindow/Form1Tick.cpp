@@ -125,12 +125,9 @@ void Form1::MemCheck() {
     const MemoryFigures figures =
         MemoryFigures::fromBytes(status.totalPhysical, status.availablePhysical);
     const MeterTexts& texts = meterTexts_.of(figures);
-    SystemPage& system = *F2().Picture1;
-    system.Label11->setText(texts.aboutTotal);
+    F2().Picture1->showMemory(texts);
     Label7->setText(texts.total);
-    system.Label3->setText(texts.aboutUsed);
     Label6->setText(texts.used);
-    system.Label6->setText(texts.aboutFree);
     Label9->setText(texts.free);
     PB->setMinimum(0);
     PB->setMaximum(int(figures.total));

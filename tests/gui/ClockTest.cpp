@@ -88,6 +88,7 @@ TEST(Clock, TheMeterFillsBothWindows) {
     EXPECT_EQ(f.PB->maximum(), 258);
     EXPECT_EQ(f.PB->value(), 41);
     SystemPage& system = *c.form2().Picture1;
+    system.ensureBuilt();
     EXPECT_EQ(system.Label11->text(), QStringLiteral("約 258 MB"));
     EXPECT_EQ(system.Label3->text(), QStringLiteral("約 217 MB"));
     EXPECT_EQ(system.Label6->text(), QStringLiteral("約 41 MB"));

@@ -17,6 +17,7 @@ struct OnDrives : Harness {
         platform.driveTypes[QStringLiteral("/home")] = DriveType::Fixed;
         platform.driveTypes[QStringLiteral("/dev/shm")] = DriveType::RamDisk;
         start();
+        page().ensureBuilt();
     }
     DrivesPage& page() { return *form2().Picture2; }
     QStringList lines() {

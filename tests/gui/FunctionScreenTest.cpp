@@ -85,7 +85,7 @@ TEST(FunctionScreen, TimerKeepsTheLockBoxAndResolutionCurrent) {
     h.form1().settings().setIti(Variant::number(1), Settings::Write::Later);
     form2.Timer1_Timer();
     EXPECT_TRUE(built(form2.Picture7).Check7->isChecked());
-    EXPECT_EQ(form2.Picture3->Label21->text(), QStringLiteral("1024×768  ピクセル"));
+    EXPECT_EQ(built(form2.Picture3).Label21->text(), QStringLiteral("1024×768  ピクセル"));
     EXPECT_EQ(h.file(QStringLiteral("St.kvi")),
               cp932Lines({QStringLiteral("1,0,1,\"off\",12,0,0,0,1")}));
     EXPECT_EQ(form2.Timer1->interval(), 500);

@@ -38,6 +38,7 @@ TEST(SystemPage, ShowsTheMachinesFiguresOfTheMomentItLoads) {
     h.platform.version = {4, 10, 1998, QStringLiteral("Debian GNU/Linux 13 (trixie)")};
     h.start();
     SystemPage& page = *h.form2().Picture1;
+    page.ensureBuilt();
     EXPECT_EQ(page.Label14->text(), QStringLiteral("4．10"));
     EXPECT_EQ(page.Label16->text(), QStringLiteral("1998"));
     EXPECT_EQ(page.Label18->text(), QStringLiteral("Debian GNU/Linux 13 (trixie)"));
@@ -54,6 +55,7 @@ TEST(SystemPage, ShowsTheMachinesFiguresOfTheMomentItLoads) {
     h.form2().Unload();
     h.form1().Timer1_Timer();
     SystemPage& again = *h.form2().Picture1;
+    again.ensureBuilt();
     EXPECT_EQ(again.Label14->text(), QStringLiteral("5．0"));
     EXPECT_EQ(again.Label18->text(), QString());
     EXPECT_EQ(again.Label26->text(), QStringLiteral("ユーザー名を取得できませんでした。"));
@@ -107,6 +109,43 @@ TEST(SystemPage, OkRequestsStopsTheSoundAndEndsWithoutWriting) {
             EXPECT_EQ(p.platform.calls, QStringList({request, QStringLiteral("playSound()")}));
             EXPECT_EQ(p.ended, 1) << "the program ends whatever logind answered";
             EXPECT_EQ(p.file(QStringLiteral("fiti.kvi")), position);
+        }
+    }
+}
+
+// The clock's meter reaches the page through the function screen from the start on: the
+// figures of the last tick before the page was first seen show at once, later ones live.
+TEST(SystemPage, MemoryFiguresOfTicksBeforeTheFirstShowingShowAtIt) {
+    Harness h;
+    h.start();
+    const auto memoryLines = [&h] {
+        const SystemPage& page = *h.form2().Picture1;
+        return QStringList{page.Label11->text(), page.Label3->text(), page.Label6->text()};
+    };
+    const struct {
+        quint64 totalMb, freeMb;
+        QStringList lines;
+    } ticks[] = {
+        {254,
+         100,
+         {QStringLiteral("約 256 MB"), QStringLiteral("約 156 MB"), QStringLiteral("約 100 MB")}},
+        {510,
+         41,
+         {QStringLiteral("約 512 MB"), QStringLiteral("約 471 MB"), QStringLiteral("約 41 MB")}},
+        {1022,
+         1000,
+         {QStringLiteral("約 1024 MB"), QStringLiteral("約 24 MB"), QStringLiteral("約 1000 MB")}},
+    };
+    for (std::size_t i = 0; i < std::size(ticks); ++i) {
+        SCOPED_TRACE(i);
+        h.platform.memory = {ticks[i].totalMb * 1048576, ticks[i].freeMb * 1048576};
+        h.form1().Timer1_Timer();
+        if (i == 1) {
+            EXPECT_FALSE(h.form2().Picture1->isBuilt()) << "the ticks alone build nothing";
+            h.form1().kvSys->trigger();
+        }
+        if (i >= 1) {
+            EXPECT_EQ(memoryLines(), ticks[i].lines);
         }
     }
 }

@@ -82,14 +82,12 @@ TEST(WallpaperPage, LoadListsTheStoredFoldersBitmapsAndTheCurrentWallpaper) {
     p.platform.wallpaperCode = 0;
     p.platform.wallpaper = p.picture(QStringLiteral("Red.BMP"));
     p.start();
+    // The setting and the preview wait until the page is seen, so the start stays light.
+    EXPECT_FALSE(p.page().isBuilt());
+    p.showPage();
     EXPECT_EQ(p.page().Label7->text(), p.pictures);
     EXPECT_EQ(p.listed(), (QStringList{QStringLiteral("Red.BMP"), QStringLiteral("damaged.bmp")}));
     EXPECT_EQ(p.page().Label22->text(), QStringLiteral("16777216　色"));
-    // The setting and the preview wait until the page is seen, so the start stays light.
-    EXPECT_TRUE(p.page().wallpaperPending());
-    p.showPage();
-    EXPECT_FALSE(p.page().wallpaperPending());
-    EXPECT_FALSE(p.page().previewPending());
     EXPECT_EQ(p.page().Label24->text(), p.picture(QStringLiteral("Red.BMP")));
     EXPECT_FALSE(p.page().Pic->pixmap().isNull());
     p.form2().Timer1_Timer();
@@ -156,6 +154,7 @@ TEST(WallpaperPage, ARootFolderJoinsWithOneSeparator) {
     OnWallpaper p;
     p.platform.folders[QStringLiteral("/")] = {{QStringLiteral("top.bmp")}};
     p.start();
+    p.page().ensureBuilt();
     dialogs::script::push(QStringLiteral("/"));
     QTest::mouseClick(p.page().Command2, Qt::LeftButton);
     EXPECT_EQ(p.page().Label7->text(), QStringLiteral("/"));
@@ -168,6 +167,7 @@ TEST(WallpaperPage, ARootFolderJoinsWithOneSeparator) {
 TEST(WallpaperPage, DefaultAsksAndStoresOnlyOnYesAndRefusesWhatTheFileCannotHold) {
     OnWallpaper p;
     p.start();
+    p.page().ensureBuilt();
     const QString other = p.folder.filePath(QStringLiteral("写真"));
     p.platform.folders[other] = {};
     dialogs::script::push(other);
@@ -201,6 +201,7 @@ TEST(WallpaperPage, DefaultWithNoFolderDoesNothing) {
     OnWallpaper p;
     p.removeFile(QStringLiteral("bg.kvi"));
     p.start();
+    p.page().ensureBuilt();
     QTest::mouseClick(p.page().Command28, Qt::LeftButton);
     EXPECT_EQ(p.file(QStringLiteral("bg.kvi")), QByteArray());
 }
@@ -215,6 +216,7 @@ TEST(WallpaperPage, AListingThatHangsHoldsNeitherTheWindowNorAPageGoneMeanwhile)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
     };
     p.Harness::start();
+    p.page().ensureBuilt();
     EXPECT_EQ(p.page().Label7->text(), p.pictures);
     EXPECT_TRUE(p.page().listingPending());
     EXPECT_EQ(p.page().File1->count(), 0);
@@ -224,6 +226,7 @@ TEST(WallpaperPage, AListingThatHangsHoldsNeitherTheWindowNorAPageGoneMeanwhile)
     ASSERT_TRUE(aside::waitForAll(PollDeadlineMs));
     QTest::qWait(50);
     EXPECT_TRUE(p.listingArrived()) << "the function screen loaded again lists afresh";
+    p.page().ensureBuilt();
     EXPECT_EQ(p.listed(), (QStringList{QStringLiteral("Red.BMP"), QStringLiteral("damaged.bmp")}));
 }
 
