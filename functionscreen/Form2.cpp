@@ -69,7 +69,6 @@ void Form2::Load() {
     body_->setAccessibleName(Caption);
     body_->setGeometry(0, 0, twips::px(WidthTwips), twips::px(HeightTwips));
     createPages();
-    createPageButtons();
     showFrontPageOnly();
     Timer1 = new QTimer(body_);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -93,6 +92,9 @@ void Form2::createPages() {
 }
 
 void Form2::createPageButtons() {
+    // Made at the first showing, as the pages' controls are: the clock starts without them.
+    if (Command37)
+        return;
     QAbstractButton** members[] = {&Command37, &Command29, &Command30, &Command33,
                                    &Command31, &Command26, &Command35, &Command36};
     // One page is in front: pressing its button again leaves it pressed.
@@ -228,6 +230,8 @@ QWidget* Form2::frontPage() const {
 }
 
 void Form2::showPage() {
+    createPageButtons();
+    showFrontPageOnly();
     if (!placed_) {
         // The first showing puts the window in the middle of the screen; later ones keep
         // where the user left it.

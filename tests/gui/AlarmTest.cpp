@@ -126,7 +126,7 @@ TEST(Alarm, ADamagedTableFoundByTheTickIsToldOnlyOnceTheFunctionScreenIsLoaded) 
     a.clock.set(10, 29, 50);
     a.start();
     a.run(QTime(10, 29, 50), QTime(10, 30, 0));
-    QTest::mouseClick(a.form2().Command37, Qt::LeftButton);
+    a.form2().close();
     ASSERT_FALSE(a.form1().form2Loaded());
     a.setFile(QStringLiteral("alarmset.kvi"), QByteArray("\"damaged\r\n"));
 
