@@ -59,8 +59,8 @@ QIcon readIcon(const QString& name) {
     return icon;
 }
 
-// An icon read when first drawn: the function screen's buttons wait hidden at the start,
-// and decoding their pictures then would only delay the clock.
+// An icon read when first drawn: a button made before it is seen, or never seen at all,
+// decodes nothing.
 class PictureIconEngine final : public QIconEngine {
 public:
     explicit PictureIconEngine(const QString& name)
