@@ -203,6 +203,14 @@ QString Form4::slotPath(int slot) const {
     return Command1[slot]->toolTip();
 }
 
+QString Form4::slotName(int slot) const {
+    return Label1[slot]->text();
+}
+
+QString Form4::folderName(int folder) const {
+    return TabSa->tabText(folder - 1);
+}
+
 void Form4::setSlot(int slot, const QString& path, const QString& name) {
     Command1[slot]->setToolTip(path);
     Label1[slot]->setText(name);

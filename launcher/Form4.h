@@ -42,6 +42,8 @@ public:
 
     // The state as the window shows it, and its two saves.
     QString slotPath(int slot) const;
+    QString slotName(int slot) const;
+    QString folderName(int folder) const;
     // The tab's caption and its page's accessible name; folder is 1 to 5.
     void setFolderName(int folder, const QString& name);
     void setSlot(int slot, const QString& path, const QString& name);

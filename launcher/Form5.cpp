@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTabWidget>
 
 namespace {
 
@@ -138,7 +137,7 @@ void Form5::createFolderPanel() {
 }
 
 void Form5::load() {
-    Text1->setText(launcher_.Label1[ComNo]->text());
+    Text1->setText(launcher_.slotName(ComNo));
     const QString path = launcher_.slotPath(ComNo);
     showPreview(path);
     Label2->setText(path.isEmpty() ? PathPrompt : path);
@@ -216,10 +215,9 @@ void Form5::Command5_Click() {
 }
 
 void Form5::Command6_Click() {
-    QTabWidget* tabs = launcher_.TabSa;
     if (Text2->text().isEmpty()) {
         dialogs::message(this, EmptyFolderName);
-        Text2->setText(tabs->tabText(TabNo - 1));
+        Text2->setText(launcher_.folderName(TabNo));
         return;
     }
     const QString problem = refusal({Text2->text()});
