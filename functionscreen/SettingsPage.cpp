@@ -119,7 +119,6 @@ void SettingsPage::showSettings() {
     Check4->setChecked(settings_.TTAmPm().is(12));
     Check3->setChecked(settings_.Fro() == 1);
     Check2->setChecked(settings_.AlmFro().is(1));
-    Check2->setEnabled(settings_.Fro() != 1);
     Check1->setChecked(settings_.Rogo() == settingsfile::LogoOn);
     Check6->setChecked(settings_.SsVis() == 1);
     Option1->setText(patterns::longDate(day_));
@@ -127,8 +126,8 @@ void SettingsPage::showSettings() {
     (settings_.YMD() == 1 ? Option3 : Option1)->setChecked(true);
     Label47->setText(clock_.faceName());
     showPosition(position_);
-    showChange(Settings::Field::Size);
-    showChange(Settings::Field::Alarm);
+    for (auto field : {Settings::Field::Front, Settings::Field::Size, Settings::Field::Alarm})
+        showChange(field);
 }
 
 void SettingsPage::connectControls() {

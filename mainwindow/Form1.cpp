@@ -188,7 +188,7 @@ void Form1::showSetting(Settings::Field field) {
         showLock();
         break;
     case Field::Front:
-        context_.platform.setTopmost(this, settings_.Front().is(1));
+        applyAlwaysOnTop();
         break;
     case Field::ClockMode:
         showSummary();
