@@ -14,6 +14,7 @@ namespace {
 using namespace tables;
 
 constexpr unsigned TwoBytes = 0x100;
+constexpr char16_t FirstBeyondAscii = 0x80;
 constexpr unsigned NecSelectedFirst = 0xED00; // NEC's copies of IBM's characters
 constexpr unsigned NecSelectedLast = 0xEEFF;
 
@@ -38,6 +39,7 @@ bool preferred(const Encoding& a, const Encoding& b) {
 
 std::vector<Encoding> buildEncodings() {
     std::vector<Encoding> all;
+    all.reserve(TwoBytes + std::size(Double) * std::size(Double[0]));
     for (unsigned byte = 0; byte < TwoBytes; ++byte) {
         if (!isLead(byte))
             all.push_back({Single[byte], quint16(byte)});
@@ -55,11 +57,16 @@ std::vector<Encoding> buildEncodings() {
                   all.begin(), all.end(),
                   [](const Encoding& a, const Encoding& b) { return a.character == b.character; }),
               all.end());
+    all.shrink_to_fit();
     return all;
 }
 
 // The code of a character, or nothing where code page 932 has none.
+// The table is built at the first text beyond ASCII: the settings the start writes need none.
+// Below it a byte stands for itself, but for a few control characters that trade places.
 std::optional<quint16> codeOf(char16_t character) {
+    if (character < FirstBeyondAscii && Single[character] == character)
+        return character;
     static const std::vector<Encoding> encodings = buildEncodings();
     const auto found = std::lower_bound(encodings.begin(), encodings.end(), Encoding{character, 0});
     if (found == encodings.end() || found->character != character)
