@@ -37,25 +37,12 @@ QProcessEnvironment on(const QString& display, const QProcessEnvironment& extra 
     return environment;
 }
 
-// What a program printed, run on the display.
-QString run(const QString& display, const QString& program, const Args& arguments) {
-    QProcess tool;
-    tool.setProcessEnvironment(on(display));
-    tool.start(program, arguments);
-    tool.waitForFinished();
-    return QString::fromUtf8(tool.readAllStandardOutput());
-}
-
-QString xdo(const QString& display, const Args& arguments) {
-    return run(display, QStringLiteral("xdotool"), arguments).trimmed();
-}
-
 // The first visible window that `xdotool search` finds before the deadline.
 QString window(const QString& display, const Args& search, int deadlineMs = PollDeadlineMs) {
     QString found;
     eventually(
         [&] {
-            found = xdo(display, Args{"search", "--onlyvisible"} + search).section(u'\n', 0, 0);
+            found = xdotool(display, Args{"search", "--onlyvisible"} + search).section(u'\n', 0, 0);
             return !found.isEmpty();
         },
         "a window", deadlineMs);
@@ -71,7 +58,7 @@ QString windowOf(const QString& display, const QProcess& program, const QString&
 
 // A window's place on the screen, inside any frame of the window manager.
 QRect placeOf(const QString& display, const QString& window) {
-    const QString info = run(display, QStringLiteral("xwininfo"), {"-id", window});
+    const QString info = runOn(display, QStringLiteral("xwininfo"), {"-id", window});
     const auto field = [&](const QString& name) {
         return QRegularExpression(name + QStringLiteral(":\\s+(-?\\d+)"))
             .match(info)
@@ -91,7 +78,8 @@ QList<quint64> windowIds(const QString& xprop) {
 
 // Bottom to top.
 QList<quint64> stacking(const QString& display) {
-    return windowIds(run(display, QStringLiteral("xprop"), {"-root", "_NET_CLIENT_LIST_STACKING"}));
+    return windowIds(
+        runOn(display, QStringLiteral("xprop"), {"-root", "_NET_CLIENT_LIST_STACKING"}));
 }
 
 // An install without the start-up logo, whose window would be found for the clock's.
@@ -121,13 +109,13 @@ struct OnOpenbox {
     Service openbox{x, QStringLiteral("openbox"), {"--sm-disable"}};
     NoLogo install;
     bool ready() {
-        return display.ok() &&
-               eventually(
-                   [&] {
-                       return run(x, QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"})
-                           .contains(QLatin1String("window id"));
-                   },
-                   "openbox");
+        return display.ok() && eventually(
+                                   [&] {
+                                       return runOn(x, QStringLiteral("xprop"),
+                                                    {"-root", "_NET_SUPPORTING_WM_CHECK"})
+                                           .contains(QLatin1String("window id"));
+                                   },
+                                   "openbox");
     }
 };
 
@@ -175,9 +163,9 @@ QString openLauncher(const QString& input, const QString& x, const QProcess& pro
     eventually(
         [&] {
             // The pointer comes in from outside, so that a nested compositor learns where it is.
-            xdo(input,
-                {"mousemove", "1270", "1020", "sleep", "0.2", "mousemove", QString::number(at.x()),
-                 QString::number(at.y()), "sleep", "0.3", "click", "1"});
+            xdotool(input, {"mousemove", "1270", "1020", "sleep", "0.2", "mousemove",
+                            QString::number(at.x()), QString::number(at.y()), "sleep", "0.3",
+                            "click", "1"});
             launcher = windowOf(x, program, LauncherTitle, 3000);
             return !launcher.isEmpty();
         },
@@ -194,12 +182,12 @@ TEST(OpenboxE2E, ADragEndsWithTheReleaseAndItsRestingPlaceIsWritten) {
     const QString clock = windowOf(o.x, *program, ClockTitle);
     ASSERT_EQ(placeOf(o.x, clock).topLeft(), StoredPlace);
     const QPoint press = StoredPlace + TitleStrip;
-    xdo(o.x,
-        {"mousemove", QString::number(press.x()), QString::number(press.y()), "mousedown", "1"});
+    xdotool(o.x, {"mousemove", QString::number(press.x()), QString::number(press.y()), "mousedown",
+                  "1"});
     for (int step = 5; step <= 50; step += 5)
-        xdo(o.x,
-            {"mousemove", QString::number(press.x() + step), QString::number(press.y() + step)});
-    xdo(o.x, {"mouseup", "1", "mousemove", "1000", "800"});
+        xdotool(o.x, {"mousemove", QString::number(press.x() + step),
+                      QString::number(press.y() + step)});
+    xdotool(o.x, {"mouseup", "1", "mousemove", "1000", "800"});
     // The window system moves the window from the first move of the mouse on.
     QPoint resting;
     EXPECT_TRUE(eventually(
@@ -229,13 +217,13 @@ TEST(OpenboxE2E, TheAlarmRaisesTheClockAboveTheActiveWindowWithoutKeepingItOnTop
     const quint64 clock = window(o.x, {"--name", ClockTitle}).toULongLong();
     Service other(o.x, QStringLiteral("xlogo"), {"-geometry", "400x300+550+0"});
     const QString logo = window(o.x, {"--class", "xlogo"}); // xlogo names no process
-    const auto activateOther = [&] { xdo(o.x, {"windowactivate", "--sync", logo}); };
+    const auto activateOther = [&] { xdotool(o.x, {"windowactivate", "--sync", logo}); };
     const auto under = [&] { return stacking(o.x).indexOf(clock) == 0; };
     activateOther();
     ASSERT_TRUE(eventually(under, "the clock under the active window"));
 
     EXPECT_TRUE(eventually([&] { return stacking(o.x).endsWith(clock); }, "the alarm", 40000));
-    EXPECT_FALSE(run(o.x, QStringLiteral("xprop"), {"-id", QString::number(clock)})
+    EXPECT_FALSE(runOn(o.x, QStringLiteral("xprop"), {"-id", QString::number(clock)})
                      .contains(QLatin1String("_NET_WM_STATE_ABOVE")));
     activateOther();
     EXPECT_TRUE(eventually(under, "the active window over the clock again"));
@@ -248,21 +236,22 @@ TEST(OpenboxE2E, TheShortcutEditorBelongsToTheLauncherWhichGetsTheFocusBack) {
     const QString launcher = openLauncher(o.x, o.x, *program);
     ASSERT_FALSE(launcher.isEmpty());
     const QPoint button = placeOf(o.x, launcher).topLeft() + FirstSettingsButton;
-    xdo(o.x, {"mousemove", QString::number(button.x()), QString::number(button.y()), "click", "1"});
+    xdotool(o.x,
+            {"mousemove", QString::number(button.x()), QString::number(button.y()), "click", "1"});
     const QString editor = windowOf(o.x, *program, EditorTitle);
     ASSERT_FALSE(editor.isEmpty());
-    EXPECT_EQ(windowIds(run(o.x, QStringLiteral("xprop"), {"-id", editor, "WM_TRANSIENT_FOR"})),
+    EXPECT_EQ(windowIds(runOn(o.x, QStringLiteral("xprop"), {"-id", editor, "WM_TRANSIENT_FOR"})),
               QList<quint64>{launcher.toULongLong()});
     const auto active = [&](const QString& window) {
-        return [&, window] { return xdo(o.x, {"getactivewindow"}) == window; };
+        return [&, window] { return xdotool(o.x, {"getactivewindow"}) == window; };
     };
     ASSERT_TRUE(eventually(active(editor), "the editor to be active"));
-    xdo(o.x, {"key", "Escape"});
+    xdotool(o.x, {"key", "Escape"});
     EXPECT_TRUE(eventually(active(launcher), "the launcher to be active again"));
 }
 
 QImage screenshot(const QString& display, const QString& file) {
-    run(display, QStringLiteral("import"), {"-window", "root", file});
+    runOn(display, QStringLiteral("import"), {"-window", "root", file});
     return QImage(file);
 }
 
@@ -317,6 +306,14 @@ struct LauncherOnWeston : OnWeston {
         ASSERT_FALSE(launcher.isEmpty());
     }
     QString shot() const { return QDir(install.folder()).filePath(QStringLiteral("shot.png")); }
+    // The screen a check failed on outlives the install folder, to tell what drew there.
+    QString keptScreen(qint64 afterMs) const {
+        const QString kept = QDir::current().absoluteFilePath(
+            QStringLiteral("weston-screen-%1.png").arg(QCoreApplication::applicationPid()));
+        QFile::remove(kept);
+        QFile::copy(shot(), kept);
+        return QStringLiteral("%1 ms into the watch: %2").arg(afterMs).arg(kept);
+    }
     // Once weston has painted the launcher, which it maps after the loading window, the
     // screen stays clear: weston may draw a window it maps late a while after. The launcher's
     // place is read each time, as weston places it just after it maps it.
@@ -335,7 +332,8 @@ struct LauncherOnWeston : OnWeston {
         watched.start();
         while (watched.elapsed() < ClearScreenMs) {
             if (!clear())
-                return testing::AssertionFailure() << "a loading window showed after the launcher";
+                return testing::AssertionFailure() << "a loading window showed after the launcher, "
+                                                   << qPrintable(keptScreen(watched.elapsed()));
         }
         return testing::AssertionSuccess();
     }
@@ -360,14 +358,14 @@ TEST(WestonE2E, TheLoadingWindowGoesWhenWestonLagsBehindIt) {
     {
         const QPoint at = StoredPlace + LauncherPicture;
         // weston's pointer rests on the clock, out of the screenshots' way.
-        xdo(w.display.name(), {"mousemove", QString::number(at.x()), QString::number(at.y())});
+        xdotool(w.display.name(), {"mousemove", QString::number(at.x()), QString::number(at.y())});
         Stopped busy(w.weston.process.processId());
         // Xwayland still takes the clicks it is given itself.
-        xdo(w.x, {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+        xdotool(w.x, {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
         ASSERT_TRUE(eventually(
             [&] {
-                return !xdo(w.x, {"search", "--pid", QString::number(w.program->processId()),
-                                  "--name", LauncherTitle})
+                return !xdotool(w.x, {"search", "--pid", QString::number(w.program->processId()),
+                                      "--name", LauncherTitle})
                             .isEmpty();
             },
             "the launcher's window"));
@@ -388,7 +386,7 @@ TEST(WestonE2E, OnNativeWaylandTheMenusExitLeavesThePlaceFileAsItWas) {
     // The focused clock takes the outer display's keys, which may drop the first ones.
     EXPECT_TRUE(eventually(
         [&] {
-            xdo(w.display.name(), {"key", "shift+F10", "sleep", "0.5", "key", "Up", "Return"});
+            xdotool(w.display.name(), {"key", "shift+F10", "sleep", "0.5", "key", "Up", "Return"});
             return program->waitForFinished(1000);
         },
         "the menu's exit"));

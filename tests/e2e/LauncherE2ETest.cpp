@@ -73,7 +73,7 @@ TEST(LauncherE2E, EscapeLeavesTheEditorAndASlotThenRunsItsScriptAndClosesTheLaun
     QString editor;
     ASSERT_TRUE(eventually(
         [&] {
-            editor = xdotool(display, {QStringLiteral("getwindowfocus")}).trimmed();
+            editor = xdotool(display, {QStringLiteral("getwindowfocus")});
             return editors.contains(editor);
         },
         "the editor to take the keyboard"));

@@ -85,14 +85,22 @@ std::unique_ptr<QProcess> Installation::start(const VirtualDisplay& display,
     return process;
 }
 
-QString xdotool(const VirtualDisplay& display, const QStringList& arguments) {
+QString runOn(const QString& display, const QString& program, const QStringList& arguments) {
     QProcess tool;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), display.name());
+    environment.insert(QStringLiteral("DISPLAY"), display);
     tool.setProcessEnvironment(environment);
-    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.start(program, arguments);
     tool.waitForFinished();
-    return QString::fromLatin1(tool.readAllStandardOutput());
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+QString xdotool(const QString& display, const QStringList& arguments) {
+    return runOn(display, QStringLiteral("xdotool"), arguments).trimmed();
+}
+
+QString xdotool(const VirtualDisplay& display, const QStringList& arguments) {
+    return xdotool(display.name(), arguments);
 }
 
 QStringList waitForWindows(const VirtualDisplay& display, const QString& namePattern, int timeoutMs,

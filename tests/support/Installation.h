@@ -43,5 +43,8 @@ private:
 QStringList waitForWindows(const VirtualDisplay& display, const QString& namePattern,
                            int timeoutMs = 20000, qint64 pid = 0);
 QRect windowGeometry(const VirtualDisplay& display, const QString& window);
-// Runs xdotool on the display and gives what it printed.
+// Runs a program on the display (its name, as ":5") and gives what it printed.
+QString runOn(const QString& display, const QString& program, const QStringList& arguments);
+// Runs xdotool on the display and gives what it printed, trimmed.
+QString xdotool(const QString& display, const QStringList& arguments);
 QString xdotool(const VirtualDisplay& display, const QStringList& arguments);
