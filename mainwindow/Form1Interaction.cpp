@@ -116,7 +116,8 @@ void Form1::Label10_MouseMove(QMouseEvent* event) {
         return;
     if (drag_ == Drag::NotAsked) {
         // Once per press: a second request would start a move that no release ends.
-        drag_ = context_.platform.startWindowMove(this) ? Drag::BySystem : Drag::ByHand;
+        drag_ =
+            context_.platform.startWindowMove(this, dragOffset_) ? Drag::BySystem : Drag::ByHand;
         systemMove_ = drag_ == Drag::BySystem;
     }
     if (drag_ == Drag::ByHand)

@@ -82,9 +82,9 @@ public:
     // Keeps window above all others (true) or puts it back among normal windows (false);
     // making it topmost also raises it.
     virtual void setTopmost(QWidget* window, bool topmost) = 0;
-    // Lets the window system move the borderless window with the held mouse button;
-    // false when it refuses, so the caller moves the window itself.
-    virtual bool startWindowMove(QWidget* window) = 0;
+    // Lets the window system move the borderless window with the held left button, pressed
+    // at grip inside the window; false when it refuses, so the caller moves the window itself.
+    virtual bool startWindowMove(QWidget* window, const QPoint& grip) = 0;
     // Whether the window system lets the program place its windows, read their places and
     // keep one in front; false on a Wayland compositor, which does all of that itself.
     virtual bool canPlaceWindows() = 0;

@@ -3,7 +3,7 @@
 #include "DesktopServices.h"
 #include "Logind.h"
 #include "SoundOutput.h"
-#include "X11Stacking.h"
+#include "X11WindowManager.h"
 #include "core/BoundedRead.h"
 #include "core/SystemFigures.h"
 #include "desktop/DesktopEntry.h"
@@ -148,7 +148,7 @@ void LinuxPlatform::setTopmost(QWidget* window, bool topmost) {
         handle->setFlags(window->windowFlags());
     if (!window->isVisible())
         return;
-    if (!x11stacking::available()) {
+    if (!x11wm::available()) {
         if (topmost)
             window->raise();
         return;
@@ -156,11 +156,14 @@ void LinuxPlatform::setTopmost(QWidget* window, bool topmost) {
     // A window that leaves the "above" state lands where the window manager likes (openbox
     // puts it under the active window): the raise after the change leaves it above the
     // normal windows without staying on top.
-    x11stacking::setAbove(window, topmost);
-    x11stacking::raise(window);
+    x11wm::setAbove(window, topmost);
+    x11wm::raise(window);
 }
 
-bool LinuxPlatform::startWindowMove(QWidget* window) {
+bool LinuxPlatform::startWindowMove(QWidget* window, const QPoint& grip) {
+    if (x11wm::available())
+        return x11wm::startMove(window, grip);
+    // A Wayland compositor knows the press itself.
     QWindow* handle = window->windowHandle();
     return handle && handle->startSystemMove();
 }

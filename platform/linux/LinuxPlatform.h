@@ -24,7 +24,7 @@ public:
     OsVersion osVersion() override;
     int currentWallpaper(QString& result, QString& failure) override;
     void setTopmost(QWidget* window, bool topmost) override;
-    bool startWindowMove(QWidget* window) override;
+    bool startWindowMove(QWidget* window, const QPoint& grip) override;
     bool canPlaceWindows() override;
     QSize screenSize() override;
     QList<QRect> screenAreas() override;

@@ -1,0 +1,145 @@
+#include "X11WindowManager.h"
+
+#include <QGuiApplication>
+#include <QPoint>
+#include <QWidget>
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <xcb/xcb.h>
+
+namespace x11wm {
+namespace {
+
+// _NET_WM_STATE's actions and the source that says "an application asks".
+constexpr quint32 StateRemove = 0;
+constexpr quint32 StateAdd = 1;
+constexpr quint32 FromApplication = 1;
+constexpr quint8 LongFormat = 32;
+// _NET_WM_MOVERESIZE's direction for a move by the pointer
+constexpr quint32 MoveByPointer = 8;
+constexpr quint32 MostHints = 1024;
+
+template <typename Reply> using Owned = std::unique_ptr<Reply, decltype(&free)>;
+
+xcb_connection_t* connection() {
+    const auto* x11 =
+        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t atom(xcb_connection_t* c, const char* name) {
+    const Owned<xcb_intern_atom_reply_t> reply(
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, quint16(strlen(name)), name), nullptr),
+        &free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+xcb_window_t rootOf(xcb_connection_t* c, xcb_window_t window) {
+    const Owned<xcb_get_geometry_reply_t> reply(
+        xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr), &free);
+    return reply ? reply->root : xcb_window_t(XCB_WINDOW_NONE);
+}
+
+bool supports(xcb_connection_t* c, xcb_window_t root, xcb_atom_t hint) {
+    const Owned<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(
+            c, xcb_get_property(c, 0, root, atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, MostHints),
+            nullptr),
+        &free);
+    if (!reply || reply->format != LongFormat)
+        return false;
+    const auto* hints = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+    const int count = xcb_get_property_value_length(reply.get()) / int(sizeof(xcb_atom_t));
+    return std::find(hints, hints + count, hint) != hints + count;
+}
+
+// Where a point of the window is on the root window, in the server's pixels.
+std::optional<QPoint> onRoot(xcb_connection_t* c, const QWidget* window, xcb_window_t root,
+                             const QPoint& point) {
+    const QPoint scaled = (QPointF(point) * window->devicePixelRatioF()).toPoint();
+    const Owned<xcb_translate_coordinates_reply_t> reply(
+        xcb_translate_coordinates_reply(c,
+                                        xcb_translate_coordinates(c, xcb_window_t(window->winId()),
+                                                                  root, qint16(scaled.x()),
+                                                                  qint16(scaled.y())),
+                                        nullptr),
+        &free);
+    if (!reply)
+        return std::nullopt;
+    return QPoint(reply->dst_x, reply->dst_y);
+}
+
+} // namespace
+
+bool available() {
+    return connection() != nullptr;
+}
+
+void setAbove(QWidget* window, bool above) {
+    xcb_connection_t* c = connection();
+    if (!c)
+        return;
+    const auto id = xcb_window_t(window->winId());
+    const xcb_window_t root = rootOf(c, id);
+    if (root == XCB_WINDOW_NONE)
+        return;
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = LongFormat;
+    message.window = id;
+    message.type = atom(c, "_NET_WM_STATE");
+    message.data.data32[0] = above ? StateAdd : StateRemove;
+    message.data.data32[1] = atom(c, "_NET_WM_STATE_ABOVE");
+    message.data.data32[3] = FromApplication;
+    xcb_send_event(c, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(c);
+}
+
+void raise(QWidget* window) {
+    xcb_connection_t* c = connection();
+    if (!c)
+        return;
+    const quint32 above = XCB_STACK_MODE_ABOVE;
+    xcb_configure_window(c, xcb_window_t(window->winId()), XCB_CONFIG_WINDOW_STACK_MODE, &above);
+    // Sent now: Qt flushes only when its event loop next turns.
+    xcb_flush(c);
+}
+
+bool startMove(QWidget* window, const QPoint& grip) {
+    xcb_connection_t* c = connection();
+    if (!c)
+        return false;
+    const auto id = xcb_window_t(window->winId());
+    const xcb_window_t root = rootOf(c, id);
+    const xcb_atom_t moveResize = atom(c, "_NET_WM_MOVERESIZE");
+    if (root == XCB_WINDOW_NONE || !supports(c, root, moveResize))
+        return false;
+    // The press's place, as the hint asks: the window then keeps its grip on the pointer
+    // however far the mouse went before the first move reached the program.
+    const std::optional<QPoint> press = onRoot(c, window, root, grip);
+    if (!press)
+        return false;
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = LongFormat;
+    message.window = id;
+    message.type = moveResize;
+    message.data.data32[0] = quint32(press->x());
+    message.data.data32[1] = quint32(press->y());
+    message.data.data32[2] = MoveByPointer;
+    message.data.data32[3] = XCB_BUTTON_INDEX_1;
+    message.data.data32[4] = FromApplication;
+    // The window manager cannot take the pointer while the press's own grab holds it.
+    xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
+    xcb_send_event(c, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(c);
+    return true;
+}
+
+} // namespace x11wm

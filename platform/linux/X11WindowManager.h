@@ -1,0 +1,21 @@
+#pragma once
+
+class QPoint;
+class QWidget;
+
+// What the program asks of the window manager through the EWMH hints, where Qt's own calls
+// fall short: Qt has no call that leaves a window above the normal windows without keeping it
+// on top, and its move starts from the pointer's latest place rather than the press.
+namespace x11wm {
+
+// True where the program runs on an X server, where these requests mean something.
+bool available();
+// Asks the window manager to add or remove the "above" state of the shown window.
+void setAbove(QWidget* window, bool above);
+// Asks for the shown window at the top of its layer.
+void raise(QWidget* window);
+// Asks the window manager to move the window with the held left button, as from a press at
+// grip (inside the window); false where it offers no such move.
+bool startMove(QWidget* window, const QPoint& grip);
+
+} // namespace x11wm
