@@ -293,12 +293,14 @@ void Form1::writePosition() {
     // Where pos() is not the window's place, the stored place stays as it is.
     if (!context_.platform.canPlaceWindows())
         return;
-    position_ = windowplace::toWrite(position_, pos());
+    position_ = windowplace::toWrite(position_, place());
     QString problem;
     const auto bytes = settingsfile::writePosition(position_, &problem);
     context_.save(datafile::Position, bytes, problem);
 }
 
-QPoint Form1::place() const {
-    return context_.platform.canPlaceWindows() ? pos() : windowplace::pixels(position_);
+QPoint Form1::place(Ask ask) const {
+    if (!context_.platform.canPlaceWindows())
+        return windowplace::pixels(position_);
+    return ask == Ask::WindowSystem ? context_.platform.windowPlace(this) : pos();
 }

@@ -60,9 +60,12 @@ public:
     // Ends the program the way all three exits do.
     void endProgram();
     void writePosition();
+    // Whom the clock asks where it stands: the window system answers for sure, in a round
+    // trip; Qt may not have heard of a window manager's move (weston's Xwayland).
+    enum class Ask { WindowSystem, Qt };
     // Where the window stands in pixels: the stored place where the window system keeps
     // the real one to itself.
-    QPoint place() const;
+    QPoint place(Ask ask = Ask::WindowSystem) const;
 
     // Controls, named as the design names them.
     ClickableLabel* Label10;
@@ -142,7 +145,10 @@ private:
     // where it refuses, the window follows the mouse by hand.
     enum class Drag { None, NotAsked, BySystem, ByHand };
     Drag drag_ = Drag::None;
-    // The window system moves the window; its place is written once it rests.
+    // The window system moves the window; its place is written once it rests. A window
+    // manager that moves it without telling Qt is followed by asking at each tick.
     bool systemMove_ = false;
     QTimer* systemMoveSettled_ = nullptr;
+    QPoint systemMoveSeen_;
+    void followSystemMove();
 };

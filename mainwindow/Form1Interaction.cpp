@@ -107,7 +107,8 @@ void Form1::sizeButton_Click() {
 }
 
 void Form1::Label10_MouseDown(QMouseEvent* event) {
-    dragOffset_ = event->globalPosition().toPoint() - pos();
+    // From the press itself: pos() may not have heard of a window manager's last move.
+    dragOffset_ = Label10->mapTo(this, event->position().toPoint());
     drag_ = Drag::NotAsked;
 }
 
@@ -119,6 +120,7 @@ void Form1::Label10_MouseMove(QMouseEvent* event) {
         drag_ =
             context_.platform.startWindowMove(this, dragOffset_) ? Drag::BySystem : Drag::ByHand;
         systemMove_ = drag_ == Drag::BySystem;
+        systemMoveSeen_ = place();
     }
     if (drag_ == Drag::ByHand)
         move(event->globalPosition().toPoint() - dragOffset_);
@@ -127,6 +129,16 @@ void Form1::Label10_MouseMove(QMouseEvent* event) {
 void Form1::Label10_MouseUp(QMouseEvent*) {
     drag_ = Drag::None;
     writePosition();
+}
+
+void Form1::followSystemMove() {
+    if (!systemMove_)
+        return;
+    const QPoint seen = place();
+    if (seen != systemMoveSeen_) {
+        systemMoveSeen_ = seen;
+        systemMoveSettled_->start();
+    }
 }
 
 void Form1::moveEvent(QMoveEvent* event) {

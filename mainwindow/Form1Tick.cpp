@@ -44,7 +44,10 @@ void Form1::Timer1_Timer() {
 }
 
 void Form1::tick() {
-    F2().Picture7->showPosition(place());
+    followSystemMove();
+    SettingsPage& settings = *F2().Picture7;
+    // The window system's answer costs a round trip: asked only for a page that shows it.
+    settings.showPosition(place(settings.isVisible() ? Ask::WindowSystem : Ask::Qt));
     // One reading of the clock serves the whole tick, so its texts agree with each other.
     const ClockTexts& texts = clockTexts_.at(context_.clock.now());
     Label1->setText(texts.twelveHour);

@@ -88,6 +88,9 @@ public:
     // Whether the window system lets the program place its windows, read their places and
     // keep one in front; false on a Wayland compositor, which does all of that itself.
     virtual bool canPlaceWindows() = 0;
+    // Where the window system shows the window. A window manager may move a window without
+    // telling it (weston's Xwayland), so this asks the window system; a round trip.
+    virtual QPoint windowPlace(const QWidget* window) = 0;
     // The primary screen's size in device pixels.
     virtual QSize screenSize() = 0;
     // Where each connected screen lies on the desktop, in logical pixels.

@@ -173,6 +173,11 @@ bool LinuxPlatform::canPlaceWindows() {
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
+QPoint LinuxPlatform::windowPlace(const QWidget* window) {
+    const std::optional<QPoint> shown = x11wm::available() ? x11wm::placeOf(window) : std::nullopt;
+    return shown.value_or(window->pos());
+}
+
 QSize LinuxPlatform::screenSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().size() * screen->devicePixelRatio() : QSize();

@@ -1,12 +1,10 @@
 #include "X11WindowManager.h"
 
 #include <QGuiApplication>
-#include <QPoint>
 #include <QWidget>
 #include <algorithm>
 #include <cstring>
 #include <memory>
-#include <optional>
 #include <xcb/xcb.h>
 
 namespace x11wm {
@@ -107,6 +105,18 @@ void raise(QWidget* window) {
     xcb_configure_window(c, xcb_window_t(window->winId()), XCB_CONFIG_WINDOW_STACK_MODE, &above);
     // Sent now: Qt flushes only when its event loop next turns.
     xcb_flush(c);
+}
+
+std::optional<QPoint> placeOf(const QWidget* window) {
+    xcb_connection_t* c = connection();
+    const auto id = xcb_window_t(window->winId());
+    const xcb_window_t root = c ? rootOf(c, id) : xcb_window_t(XCB_WINDOW_NONE);
+    if (root == XCB_WINDOW_NONE)
+        return std::nullopt;
+    const std::optional<QPoint> corner = onRoot(c, window, root, {});
+    if (!corner)
+        return std::nullopt;
+    return (QPointF(*corner) / window->devicePixelRatioF()).toPoint();
 }
 
 bool startMove(QWidget* window, const QPoint& grip) {

@@ -1,6 +1,8 @@
 #pragma once
 
-class QPoint;
+#include <QPoint>
+#include <optional>
+
 class QWidget;
 
 // What the program asks of the window manager through the EWMH hints, where Qt's own calls
@@ -17,5 +19,8 @@ void raise(QWidget* window);
 // Asks the window manager to move the window with the held left button, as from a press at
 // grip (inside the window); false where it offers no such move.
 bool startMove(QWidget* window, const QPoint& grip);
+// Where the window's top left corner is on the screen, in logical pixels; nothing where the
+// server does not answer.
+std::optional<QPoint> placeOf(const QWidget* window);
 
 } // namespace x11wm

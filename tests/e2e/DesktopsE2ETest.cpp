@@ -20,6 +20,8 @@ const QString LauncherTitle = QStringLiteral("^簡易ランチャー$");
 const QString EditorTitle = QStringLiteral("^モルベーン$");
 const QPoint StoredPlace(600, 40); // the delivered fiti.kvi
 const QPoint TitleStrip(100, 6);
+const QPoint DragBy(50, 50);
+constexpr int DragSteps = 10;
 const QPoint LauncherPicture(160, 41);
 const QPoint FirstSettingsButton(83, 64);
 // weston's output below its panel
@@ -173,6 +175,33 @@ QString openLauncher(const QString& input, const QString& x, const QProcess& pro
     return launcher;
 }
 
+// Presses on the clock's title strip at its stored place, moves the mouse in ten steps and
+// releases it.
+void dragTitleStrip(const QString& input) {
+    const QPoint press = StoredPlace + TitleStrip;
+    xdotool(input, {"mousemove", QString::number(press.x()), QString::number(press.y()),
+                    "mousedown", "1"});
+    for (int step = 1; step <= DragSteps; ++step) {
+        const QPoint at = press + DragBy * step / DragSteps;
+        xdotool(input, {"mousemove", QString::number(at.x()), QString::number(at.y())});
+    }
+    xdotool(input, {"mouseup", "1", "mousemove", "1000", "800"});
+}
+
+// Where the clock rests once fiti.kvi holds that place, in twips.
+QPoint restingPlace(const QString& x, const QString& clock, const Installation& install) {
+    QPoint resting;
+    EXPECT_TRUE(eventually(
+        [&] {
+            resting = placeOf(x, clock).topLeft();
+            return install.file(QStringLiteral("fiti.kvi")) ==
+                   QByteArray::number(resting.x() * 15) + ',' +
+                       QByteArray::number(resting.y() * 15) + "\r\n";
+        },
+        "the resting place in fiti.kvi"));
+    return resting;
+}
+
 } // namespace
 
 TEST(OpenboxE2E, ADragEndsWithTheReleaseAndItsRestingPlaceIsWritten) {
@@ -181,25 +210,11 @@ TEST(OpenboxE2E, ADragEndsWithTheReleaseAndItsRestingPlaceIsWritten) {
     const auto program = o.install.start(o.display);
     const QString clock = windowOf(o.x, *program, ClockTitle);
     ASSERT_EQ(placeOf(o.x, clock).topLeft(), StoredPlace);
-    const QPoint press = StoredPlace + TitleStrip;
-    xdotool(o.x, {"mousemove", QString::number(press.x()), QString::number(press.y()), "mousedown",
-                  "1"});
-    for (int step = 5; step <= 50; step += 5)
-        xdotool(o.x, {"mousemove", QString::number(press.x() + step),
-                      QString::number(press.y() + step)});
-    xdotool(o.x, {"mouseup", "1", "mousemove", "1000", "800"});
+    dragTitleStrip(o.x);
     // The window system moves the window from the first move of the mouse on.
-    QPoint resting;
-    EXPECT_TRUE(eventually(
-        [&] {
-            resting = placeOf(o.x, clock).topLeft();
-            return o.install.file(QStringLiteral("fiti.kvi")) ==
-                   QByteArray::number(resting.x() * 15) + ',' +
-                       QByteArray::number(resting.y() * 15) + "\r\n";
-        },
-        "the resting place in fiti.kvi"));
+    const QPoint resting = restingPlace(o.x, clock, o.install);
     // The move starts from the press, so the window went the whole way with the mouse.
-    EXPECT_EQ(resting, StoredPlace + QPoint(50, 50));
+    EXPECT_EQ(resting, StoredPlace + DragBy);
     EXPECT_EQ(placeOf(o.x, clock).topLeft(), resting);
 }
 
@@ -344,6 +359,22 @@ TEST(WestonE2E, TheDefaultStartIsAnXWindowAtItsPlaceAndTheLoadingWindowGoes) {
     LauncherOnWeston w;
     w.open();
     EXPECT_EQ(windowOf(w.x, *w.program, QStringLiteral("^Morvane$"), 0), QString());
+}
+
+// weston moves the clock without telling it, and the place it rests at is still stored.
+TEST(WestonE2E, ADraggedClockIsStoredWhereItRests) {
+    LauncherOnWeston w;
+    w.start();
+    const QString clock = windowOf(w.x, *w.program, ClockTitle);
+    // The pointer comes in from outside; a nested compositor may drop the first press.
+    EXPECT_TRUE(eventually(
+        [&] {
+            xdotool(w.display.name(), {"mousemove", "1270", "1020", "sleep", "0.2"});
+            dragTitleStrip(w.display.name());
+            return placeOf(w.x, clock).topLeft() != StoredPlace;
+        },
+        "the drag"));
+    EXPECT_EQ(restingPlace(w.x, clock, w.install), StoredPlace + DragBy);
 }
 
 TEST(WestonE2E, TheCompositorShowsNoLoadingWindowOnceTheLauncherShows) {

@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QWidget>
 #include <functional>
 #include <memory>
 
@@ -19,6 +20,8 @@ public:
     bool firstInstance = true;
     bool systemMoveAccepted = false;
     bool windowsPlaceable = true;
+    // Where a window manager put the window without telling Qt.
+    std::optional<QPoint> movedByWindowManager;
     bool programStarts = true;
     QString computer = QStringLiteral("desk");
     std::optional<QString> user = QStringLiteral("user");
@@ -48,6 +51,9 @@ public:
         return systemMoveAccepted;
     }
     bool canPlaceWindows() override { return windowsPlaceable; }
+    QPoint windowPlace(const QWidget* window) override {
+        return movedByWindowManager.value_or(window->pos());
+    }
     QSize screenSize() override { return screen; }
     QList<QRect> screenAreas() override { return screens; }
     ColourDepth colourDepth() override { return {24, 1}; }
