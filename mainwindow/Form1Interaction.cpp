@@ -120,7 +120,11 @@ void Form1::Label10_MouseMove(QMouseEvent* event) {
         drag_ =
             context_.platform.startWindowMove(this, dragOffset_) ? Drag::BySystem : Drag::ByHand;
         systemMove_ = drag_ == Drag::BySystem;
-        systemMoveSeen_ = place();
+        if (systemMove_) {
+            // Timed from the start too, so that a move the window manager never makes ends.
+            systemMoveSeen_ = place();
+            systemMoveSettled_->start();
+        }
     }
     if (drag_ == Drag::ByHand)
         move(event->globalPosition().toPoint() - dragOffset_);

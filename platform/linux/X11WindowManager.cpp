@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QWidget>
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <memory>
 #include <xcb/xcb.h>
@@ -69,6 +70,21 @@ std::optional<QPoint> onRoot(xcb_connection_t* c, const QWidget* window, xcb_win
     return QPoint(reply->dst_x, reply->dst_y);
 }
 
+// Sends one of the hints' requests about the window to the window manager, at once.
+void ask(xcb_connection_t* c, xcb_window_t root, xcb_window_t window, xcb_atom_t request,
+         const std::array<quint32, 5>& data) {
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = LongFormat;
+    message.window = window;
+    message.type = request;
+    std::copy(data.begin(), data.end(), message.data.data32);
+    xcb_send_event(c, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(c);
+}
+
 } // namespace
 
 bool available() {
@@ -83,18 +99,8 @@ void setAbove(QWidget* window, bool above) {
     const xcb_window_t root = rootOf(c, id);
     if (root == XCB_WINDOW_NONE)
         return;
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = LongFormat;
-    message.window = id;
-    message.type = atom(c, "_NET_WM_STATE");
-    message.data.data32[0] = above ? StateAdd : StateRemove;
-    message.data.data32[1] = atom(c, "_NET_WM_STATE_ABOVE");
-    message.data.data32[3] = FromApplication;
-    xcb_send_event(c, 0, root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&message));
-    xcb_flush(c);
+    ask(c, root, id, atom(c, "_NET_WM_STATE"),
+        {above ? StateAdd : StateRemove, atom(c, "_NET_WM_STATE_ABOVE"), 0, FromApplication, 0});
 }
 
 void raise(QWidget* window) {
@@ -133,22 +139,11 @@ bool startMove(QWidget* window, const QPoint& grip) {
     const std::optional<QPoint> press = onRoot(c, window, root, grip);
     if (!press)
         return false;
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = LongFormat;
-    message.window = id;
-    message.type = moveResize;
-    message.data.data32[0] = quint32(press->x());
-    message.data.data32[1] = quint32(press->y());
-    message.data.data32[2] = MoveByPointer;
-    message.data.data32[3] = XCB_BUTTON_INDEX_1;
-    message.data.data32[4] = FromApplication;
     // The window manager cannot take the pointer while the press's own grab holds it.
     xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
-    xcb_send_event(c, 0, root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&message));
-    xcb_flush(c);
+    ask(c, root, id, moveResize,
+        {quint32(press->x()), quint32(press->y()), MoveByPointer, XCB_BUTTON_INDEX_1,
+         FromApplication});
     return true;
 }
 
