@@ -41,6 +41,24 @@ xcb_window_t rootOf(xcb_connection_t* c, xcb_window_t window) {
     return reply ? reply->root : xcb_window_t(XCB_WINDOW_NONE);
 }
 
+// A shown window on an X server that answers: its connection, its id and its root.
+struct Target {
+    xcb_connection_t* c;
+    xcb_window_t window;
+    xcb_window_t root;
+};
+
+std::optional<Target> targetOf(const QWidget* window) {
+    xcb_connection_t* c = connection();
+    if (!c)
+        return std::nullopt;
+    const auto id = xcb_window_t(window->winId());
+    const xcb_window_t root = rootOf(c, id);
+    if (root == XCB_WINDOW_NONE)
+        return std::nullopt;
+    return Target{c, id, root};
+}
+
 bool supports(xcb_connection_t* c, xcb_window_t root, xcb_atom_t hint) {
     const Owned<xcb_get_property_reply_t> reply(
         xcb_get_property_reply(
@@ -55,13 +73,12 @@ bool supports(xcb_connection_t* c, xcb_window_t root, xcb_atom_t hint) {
 }
 
 // Where a point of the window is on the root window, in the server's pixels.
-std::optional<QPoint> onRoot(xcb_connection_t* c, const QWidget* window, xcb_window_t root,
-                             const QPoint& point) {
+std::optional<QPoint> onRoot(const Target& t, const QWidget* window, const QPoint& point) {
     const QPoint scaled = (QPointF(point) * window->devicePixelRatioF()).toPoint();
     const Owned<xcb_translate_coordinates_reply_t> reply(
-        xcb_translate_coordinates_reply(c,
-                                        xcb_translate_coordinates(c, xcb_window_t(window->winId()),
-                                                                  root, qint16(scaled.x()),
+        xcb_translate_coordinates_reply(t.c,
+                                        xcb_translate_coordinates(t.c, t.window, t.root,
+                                                                  qint16(scaled.x()),
                                                                   qint16(scaled.y())),
                                         nullptr),
         &free);
@@ -71,18 +88,17 @@ std::optional<QPoint> onRoot(xcb_connection_t* c, const QWidget* window, xcb_win
 }
 
 // Sends one of the hints' requests about the window to the window manager, at once.
-void ask(xcb_connection_t* c, xcb_window_t root, xcb_window_t window, xcb_atom_t request,
-         const std::array<quint32, 5>& data) {
+void ask(const Target& t, xcb_atom_t request, const std::array<quint32, 5>& data) {
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = LongFormat;
-    message.window = window;
+    message.window = t.window;
     message.type = request;
     std::copy(data.begin(), data.end(), message.data.data32);
-    xcb_send_event(c, 0, root,
+    xcb_send_event(t.c, 0, t.root,
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&message));
-    xcb_flush(c);
+    xcb_flush(t.c);
 }
 
 } // namespace
@@ -92,15 +108,11 @@ bool available() {
 }
 
 void setAbove(QWidget* window, bool above) {
-    xcb_connection_t* c = connection();
-    if (!c)
+    const std::optional<Target> t = targetOf(window);
+    if (!t)
         return;
-    const auto id = xcb_window_t(window->winId());
-    const xcb_window_t root = rootOf(c, id);
-    if (root == XCB_WINDOW_NONE)
-        return;
-    ask(c, root, id, atom(c, "_NET_WM_STATE"),
-        {above ? StateAdd : StateRemove, atom(c, "_NET_WM_STATE_ABOVE"), 0, FromApplication, 0});
+    ask(*t, atom(t->c, "_NET_WM_STATE"),
+        {above ? StateAdd : StateRemove, atom(t->c, "_NET_WM_STATE_ABOVE"), 0, FromApplication, 0});
 }
 
 void raise(QWidget* window) {
@@ -114,34 +126,28 @@ void raise(QWidget* window) {
 }
 
 std::optional<QPoint> placeOf(const QWidget* window) {
-    xcb_connection_t* c = connection();
-    const auto id = xcb_window_t(window->winId());
-    const xcb_window_t root = c ? rootOf(c, id) : xcb_window_t(XCB_WINDOW_NONE);
-    if (root == XCB_WINDOW_NONE)
-        return std::nullopt;
-    const std::optional<QPoint> corner = onRoot(c, window, root, {});
+    const std::optional<Target> t = targetOf(window);
+    const std::optional<QPoint> corner = t ? onRoot(*t, window, {}) : std::nullopt;
     if (!corner)
         return std::nullopt;
     return (QPointF(*corner) / window->devicePixelRatioF()).toPoint();
 }
 
 bool startMove(QWidget* window, const QPoint& grip) {
-    xcb_connection_t* c = connection();
-    if (!c)
+    const std::optional<Target> t = targetOf(window);
+    if (!t)
         return false;
-    const auto id = xcb_window_t(window->winId());
-    const xcb_window_t root = rootOf(c, id);
-    const xcb_atom_t moveResize = atom(c, "_NET_WM_MOVERESIZE");
-    if (root == XCB_WINDOW_NONE || !supports(c, root, moveResize))
+    const xcb_atom_t moveResize = atom(t->c, "_NET_WM_MOVERESIZE");
+    if (!supports(t->c, t->root, moveResize))
         return false;
     // The press's place, as the hint asks: the window then keeps its grip on the pointer
     // however far the mouse went before the first move reached the program.
-    const std::optional<QPoint> press = onRoot(c, window, root, grip);
+    const std::optional<QPoint> press = onRoot(*t, window, grip);
     if (!press)
         return false;
     // The window manager cannot take the pointer while the press's own grab holds it.
-    xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
-    ask(c, root, id, moveResize,
+    xcb_ungrab_pointer(t->c, XCB_CURRENT_TIME);
+    ask(*t, moveResize,
         {quint32(press->x()), quint32(press->y()), MoveByPointer, XCB_BUTTON_INDEX_1,
          FromApplication});
     return true;
