@@ -6,4 +6,4 @@ cd "$(dirname "$0")"
 source scripts/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 configure_and_build -DBUILD_TESTING=ON -DMORVANE_BENCH=ON -DMORVANE_WERROR=OFF "$@"
-ctest --test-dir build --output-on-failure
+ctest --test-dir build --output-on-failure -LE windows

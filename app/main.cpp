@@ -7,7 +7,7 @@
 
 #include <QApplication>
 #include <cstdio>
-#include <unistd.h>
+#include <cstdlib>
 
 int main(int argc, char* argv[]) {
     const bool choseX11 = startup::chooseX11UnderWayland();
@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
     // Every exit ends the process at once; all settings were saved when they changed.
     Context context(*platform, clock, data, [] {
         std::fflush(nullptr);
-        _exit(0);
+        std::_Exit(0);
     });
 
     Form1 form1(context);

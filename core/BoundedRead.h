@@ -4,16 +4,12 @@
 #include <QFile>
 #include <QString>
 
-#include <cerrno>
-#include <fcntl.h>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 // Reading a file that may be anything at all: a FIFO, a device, a folder, a file of any
-// size. Header only, so that the sound module, which does not link the core, reads its
-// files the same way as the data files are read.
+// size. Inline but for the system's open, so that the sound module, which does not link
+// the core, reads its files the same way as the data files are read.
 namespace boundedread {
 
 enum class Outcome {
@@ -34,6 +30,11 @@ namespace detail {
 
 constexpr qsizetype ChunkBytes = 64 * 1024;
 
+// Each system's own, beside open(). readSome gives the bytes read, 0 at the end, or -1 on
+// failure; an interrupted read is tried again.
+qint64 readSome(int fd, char* buffer, qint64 size);
+void close(int fd);
+
 // An open file descriptor, closed with its owner.
 struct Descriptor {
     int fd = -1;
@@ -45,7 +46,7 @@ struct Descriptor {
     Descriptor& operator=(Descriptor&&) = delete;
     ~Descriptor() {
         if (fd >= 0)
-            ::close(fd);
+            detail::close(fd);
     }
     int release() { return std::exchange(fd, -1); }
 };
@@ -53,9 +54,7 @@ struct Descriptor {
 inline Outcome readAll(int fd, qint64 maxBytes, QByteArray& bytes) {
     char chunk[ChunkBytes];
     for (;;) {
-        const ssize_t count = ::read(fd, chunk, sizeof chunk);
-        if (count < 0 && errno == EINTR)
-            continue;
+        const qint64 count = readSome(fd, chunk, sizeof chunk);
         if (count < 0)
             return Outcome::Failed;
         if (count == 0)
@@ -79,24 +78,10 @@ struct Opened {
 };
 
 // The file when it is a regular file of at most maxBytes, opened for reading. This is the
-// one way the program opens a file it did not write. Never waits in open(): O_NONBLOCK
-// lets a FIFO without a writer open at once, and fstat on the open descriptor then refuses
-// it, so nothing can be swapped between the check and the read.
-inline Opened open(const QString& path, qint64 maxBytes) {
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return {errno == ENOENT || errno == ENOTDIR ? Outcome::Missing : Outcome::Failed, {}};
-    detail::Descriptor descriptor(fd);
-    struct stat status {};
-    if (::fstat(fd, &status) != 0)
-        return {Outcome::Failed, {}};
-    if (!S_ISREG(status.st_mode))
-        return {Outcome::NotRegular, {}};
-    if (status.st_size > maxBytes)
-        return {Outcome::TooLarge, {}};
-    return {Outcome::Read, std::move(descriptor), qint64(status.st_size)};
-}
+// one way the program opens a file it did not write. It never waits for a writer, and the
+// check is made on the open file, so nothing can be swapped between the check and the read.
+// Each system's own, in platform/<system>/BoundedOpen.cpp.
+Opened open(const QString& path, qint64 maxBytes);
 
 // The file's bytes when it is a regular file of at most maxBytes.
 inline Result read(const QString& path, qint64 maxBytes) {

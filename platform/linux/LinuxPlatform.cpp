@@ -8,9 +8,9 @@
 #include "core/SystemFigures.h"
 #include "desktop/DesktopEntry.h"
 #include "desktop/DesktopSettings.h"
+#include "platform/InstanceKey.h"
 #include "platform/PictureFile.h"
 
-#include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -53,18 +53,6 @@ quint64 meminfoBytes(QByteArrayView meminfo, QByteArrayView key) {
             kilobytes = kilobytes * 10 + quint64(meminfo[i] - '0');
     }
     return kilobytes * 1024;
-}
-
-// One name for a folder however it is reached: through links, "." or "..". A folder not
-// made yet is named by its parent's canonical path.
-QString canonicalFolder(const QString& folder) {
-    const QFileInfo info(folder);
-    const QString canonical = info.canonicalFilePath();
-    if (!canonical.isEmpty())
-        return canonical;
-    const QString parent = QFileInfo(info.absolutePath()).canonicalFilePath();
-    return parent.isEmpty() ? QDir::cleanPath(info.absoluteFilePath())
-                            : QDir(parent).filePath(info.fileName());
 }
 
 // The factory of a module beside the executable; null, with a warning, when it cannot load.
@@ -290,17 +278,14 @@ void LinuxPlatform::stopSound() {
 }
 
 bool LinuxPlatform::claimSingleInstance(const QString& dataFolder) {
-    const QByteArray key =
-        QCryptographicHash::hash(canonicalFolder(dataFolder).toUtf8(), QCryptographicHash::Sha1)
-            .toHex()
-            .left(16);
+    const QString key = instancekey::of(dataFolder, Qt::CaseSensitive);
     // The session's runtime folder goes away with the session, and the lock with it. In the
     // shared temporary folder the user's own number keeps one user's lock from another's.
     QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    QString name = QStringLiteral("morvane-%1.lock").arg(QString::fromLatin1(key));
+    QString name = QStringLiteral("morvane-%1.lock").arg(key);
     if (folder.isEmpty() || !QFileInfo(folder).isWritable()) {
         folder = QDir::tempPath();
-        name = QStringLiteral("morvane-%1-%2.lock").arg(::geteuid()).arg(QString::fromLatin1(key));
+        name = QStringLiteral("morvane-%1-%2.lock").arg(::geteuid()).arg(key);
     }
     const QByteArray path = QFile::encodeName(QDir(folder).filePath(name));
     // The kernel's lock on the open file ends with the process, however it ends, so no lock

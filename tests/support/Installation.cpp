@@ -44,6 +44,26 @@ Installation::Installation() {
     for (const QString& module :
          {QStringLiteral(MORVANE_SOUND_MODULE), QStringLiteral(MORVANE_DESKTOP_MODULE)})
         QFile::copy(module, QDir(folder()).filePath(QFileInfo(module).fileName()));
+    copyDeliveredData();
+}
+
+Installation::Installation(const QString& windowsFolder)
+    : program_(QStringLiteral("morvane.exe"))
+    , runner_{QStringLiteral("wine")} {
+    // The program's own folder is where it looks for Data, so the program is a copy; Wine
+    // reads the libraries through the links.
+    const QDir unpacked(windowsFolder);
+    for (const QString& name : unpacked.entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+        const QString to = QDir(folder()).filePath(name);
+        if (name == program_)
+            QFile::copy(unpacked.filePath(name), to);
+        else if (name != QLatin1String("Data"))
+            QFile::link(unpacked.filePath(name), to);
+    }
+    copyDeliveredData();
+}
+
+void Installation::copyDeliveredData() const {
     QDir().mkpath(QDir(folder()).filePath(QStringLiteral("Data")));
     const QDir delivered(QStringLiteral(MORVANE_SOURCE_DIR "/Data"));
     for (const QString& name : delivered.entryList({QStringLiteral("*.kvi")}, QDir::Files))
@@ -76,11 +96,8 @@ std::unique_ptr<QProcess> Installation::start(const VirtualDisplay& display,
         environment.insert(key, extra.value(key));
     process->setProcessEnvironment(environment);
     process->setWorkingDirectory(folder());
-    const QString program = QDir(folder()).filePath(QStringLiteral("morvane"));
-    if (prefix.isEmpty())
-        process->start(program, {});
-    else
-        process->start(prefix.first(), prefix.mid(1) << program);
+    const QStringList command = prefix + runner_ << QDir(folder()).filePath(program_);
+    process->start(command.first(), command.mid(1));
     process->waitForStarted();
     return process;
 }

@@ -25,6 +25,9 @@ private:
 class Installation {
 public:
     Installation();
+    // The Windows build's unpacked folder instead, its program copied and the rest linked,
+    // started through Wine.
+    explicit Installation(const QString& windowsFolder);
 
     QString folder() const { return dir_.path(); }
     QString dataPath(const QString& name) const;
@@ -36,7 +39,11 @@ public:
                                     const QProcessEnvironment& extra = {}) const;
 
 private:
+    void copyDeliveredData() const;
+
     QTemporaryDir dir_;
+    QString program_ = QStringLiteral("morvane");
+    QStringList runner_; // what runs the program, before its path
 };
 
 // xdotool on the display: waits up to timeoutMs for a visible window whose name matches.

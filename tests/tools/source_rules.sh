@@ -3,7 +3,9 @@
 # - a QtTest check (QVERIFY, QCOMPARE, QTRY_*) inside a GoogleTest test checks nothing;
 # - platform/ sees the core only, never the windows or the dialog facade;
 # - the function screen and the launcher never see the clock window, which owns them;
-# - an include of a core/ or ui/ header names its folder.
+# - an include of a core/ or ui/ header names its folder;
+# - what differs between Linux and Windows lives in platform/linux and platform/windows (and
+#   their tests in tests/linux and tests/windows): nowhere else tests for the system.
 #   source_rules.sh SOURCE_DIR
 set -uo pipefail
 cd "${1:?usage: source_rules.sh SOURCE_DIR}" || exit 1
@@ -27,6 +29,11 @@ bare=$(echo $bare | sed 's/\./\\./g; s/ /|/g')
 if grep -rnE "#include[[:space:]]*\"($bare)\"" --include='*.cpp' --include='*.h' \
     app core ui mainwindow functionscreen launcher platform tests bench; then
     echo "FAIL: an include of a core/ or ui/ header does not name its folder" >&2
+    status=1
+fi
+if grep -rnE '#[[:space:]]*(if|ifdef|ifndef|elif).*(Q_OS_|_WIN32|_WIN64|__linux|__unix|__MINGW|_MSC_VER)|#include[[:space:]]*<(windows|unistd|pwd|dirent|io)\.h>|#include[[:space:]]*<sys/' \
+    --include='*.cpp' --include='*.h' app core ui mainwindow functionscreen launcher; then
+    echo "FAIL: a test for the system, or a system header, outside platform/linux and platform/windows" >&2
     status=1
 fi
 exit $status
