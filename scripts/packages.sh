@@ -29,3 +29,8 @@ configure_and_build() {
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build build
 }
+
+# The Windows build: MinGW-w64, Debian's Qt host tools of the same version, and Wine to test.
+WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix dpkg-dev perl qt6-base-dev
+    qt6-base-dev-tools googletest)
+WINDOWS_TEST_PACKAGES=(wine wine64 xvfb xdotool x11-utils imagemagick zip)

@@ -1,0 +1,5 @@
+#include "WindowsPlatform.h"
+
+std::unique_ptr<Platform> createPlatform() {
+    return std::make_unique<WindowsPlatform>();
+}
