@@ -108,7 +108,8 @@ TEST(LauncherFiles, ProgramsAreTheClassicEndingsExecutablesAndDesktopEntries) {
     EXPECT_FALSE(acceptedTarget(QString()));
 
     QTemporaryDir dir;
-    const QString script = makeFile(dir, QStringLiteral("run me"),
+    // Executable by its permission on Linux, by its ending on Windows.
+    const QString script = makeFile(dir, QStringLiteral("run me.cmd"),
                                     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString text =
         makeFile(dir, QStringLiteral("notes"), QFile::ReadOwner | QFile::WriteOwner);

@@ -5,6 +5,7 @@
 
 int main(int argc, char* argv[]) {
     testapp::useOffscreenPlatform();
+    testapp::useScaleFactorArgument(argc, argv);
     QApplication app(argc, argv);
     testapp::speakJapanese(app);
     ::testing::InitGoogleTest(&argc, argv);
