@@ -25,7 +25,15 @@ const QPoint DragBy(50, 50);
 constexpr int DragSteps = 10;
 const QPoint LauncherPicture(160, 41);
 const QPoint FirstSettingsButton(83, 64);
+const QPoint ClockSettingsPicture(177, 57);
 const QPoint EditorConfirmButton(256, 111);
+const QString FunctionScreenTitle = QStringLiteral("^機能画面$");
+// _MOTIF_WM_HINTS: its flags, and what the window asks the window manager to offer.
+constexpr quint32 MotifFunctionsGiven = 0x1;
+constexpr quint32 MotifAllBut = 0x1;
+constexpr quint32 MotifMinimise = 0x8;
+constexpr quint32 MotifMaximise = 0x10;
+constexpr quint32 MotifClose = 0x20;
 // weston's output below its panel
 const QRect WestonDesktop(0, 32, 1024, 736);
 const QRgb LoadingPanel = 0x0d1b3a;
@@ -84,6 +92,23 @@ QList<quint64> windowIds(const QString& xprop) {
 QList<quint64> stacking(const QString& display) {
     return windowIds(
         runOn(display, QStringLiteral("xprop"), {"-root", "_NET_CLIENT_LIST_STACKING"}));
+}
+
+// Whether a window's _MOTIF_WM_HINTS let the window manager offer the function.
+bool motifOffers(const QString& display, const QString& window, quint32 function) {
+    const QString hints =
+        runOn(display, QStringLiteral("xprop"), {"-id", window, "_MOTIF_WM_HINTS"});
+    // Written in hex, as window ids are.
+    const QList<quint64> fields = windowIds(hints.section(u'=', 1));
+    if (fields.size() < 2 || !(fields[0] & MotifFunctionsGiven))
+        return true;
+    const bool listed = fields[1] & function;
+    return fields[1] & MotifAllBut ? !listed : listed;
+}
+
+// What the window manager offers for a window.
+QString allowedActions(const QString& display, const QString& window) {
+    return runOn(display, QStringLiteral("xprop"), {"-id", window, "_NET_WM_ALLOWED_ACTIONS"});
 }
 
 void click(const QString& display, const QPoint& at) {
@@ -286,6 +311,33 @@ TEST(OpenboxE2E, TheShortcutEditorBelongsToTheLauncherWhichGetsTheFocusBack) {
         xdotool(o.x, {"key", "space"});
         editor = windowOf(o.x, *program, EditorTitle);
         ASSERT_FALSE(editor.isEmpty()) << "the focus is not on the settings button";
+    }
+}
+
+TEST(OpenboxE2E, EachWindowOffersOnlyTheTitleBarButtonsItHas) {
+    OnOpenbox o;
+    ASSERT_TRUE(o.ready());
+    const auto program = o.install.start(o.display);
+    const QString launcher = openLauncher(o.x, o.x, *program);
+    ASSERT_FALSE(launcher.isEmpty());
+    click(o.x, placeOf(o.x, launcher).topLeft() + FirstSettingsButton);
+    const QString editor = windowOf(o.x, *program, EditorTitle);
+    click(o.x, StoredPlace + ClockSettingsPicture);
+    const QString screen = windowOf(o.x, *program, FunctionScreenTitle);
+    struct Offer {
+        QString window;
+        bool close, minimise;
+    };
+    for (const Offer& offer :
+         {Offer{editor, false, false}, Offer{launcher, true, false}, Offer{screen, true, true}}) {
+        ASSERT_FALSE(offer.window.isEmpty());
+        SCOPED_TRACE(
+            runOn(o.x, QStringLiteral("xprop"), {"-id", offer.window, "WM_NAME"}).toStdString());
+        EXPECT_EQ(motifOffers(o.x, offer.window, MotifClose), offer.close);
+        EXPECT_EQ(motifOffers(o.x, offer.window, MotifMinimise), offer.minimise);
+        EXPECT_FALSE(motifOffers(o.x, offer.window, MotifMaximise));
+        // openbox keeps its own close and minimise, but a fixed size it does not maximise.
+        EXPECT_FALSE(allowedActions(o.x, offer.window).contains(QLatin1String("MAXIMIZE")));
     }
 }
 
