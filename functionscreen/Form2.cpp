@@ -49,10 +49,15 @@ const ButtonSpec Buttons[] = {
     {"Command36", 5400, "製品情報", "PageInfo", Form2::PageId::Product},
 };
 
+// A window of a fixed size has no maximise button; the window manager is told so.
+constexpr Qt::WindowFlags Frame = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
 } // namespace
 
 Form2::Form2(Context& context, Settings& settings, ClockWindow& clock)
-    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(nullptr, Frame)
     , context_(context)
     , settings_(settings)
     , clock_(clock) {

@@ -137,8 +137,8 @@ void SystemPage::showMemoryFigures() {
 void SystemPage::Command6_Click(int index) {
     const PowerButton& spec = PowerButtons[index];
     const QString text = QString::fromUtf8(spec.question) + u'\n' + SaveWorkFirst;
-    if (dialogs::message(this, text, dialogs::Style::OkCancelStop, QString::fromUtf8(spec.title)) !=
-        dialogs::Answer::Ok)
+    if (dialogs::message(this, text, dialogs::Style::OkCancelStopCancelDefault,
+                         QString::fromUtf8(spec.title)) != dialogs::Answer::Ok)
         return;
     // One request at a time: the desktop may hold this one behind a password prompt.
     for (QPushButton* button : Command6)

@@ -284,7 +284,8 @@ Form5* Form4::openEditor() {
     return editor_;
 }
 
-void Form4::disableForEditor() {
+void Form4::disableForEditor(QWidget* opener) {
+    opener_ = opener;
     setEnabled(false);
     // A window of the launcher is disabled with it unless it is enabled itself.
     editor_->setEnabled(true);
@@ -293,12 +294,18 @@ void Form4::disableForEditor() {
 void Form4::FolNameX_Click() {
     const int tab = TabSa->currentIndex() + 1;
     openEditor()->openFolder(tab, TabSa->tabText(tab - 1));
-    disableForEditor();
+    disableForEditor(TabSa->tabBar());
 }
 
 void Form4::Command2_Click(int index) {
     openEditor()->openShortcut(index);
-    disableForEditor();
+    disableForEditor(Command2[index]);
+}
+
+void Form4::focusOpener() {
+    activateWindow();
+    if (opener_)
+        opener_->setFocus(Qt::OtherFocusReason);
 }
 
 void Form4::Command1_Click(int index) {

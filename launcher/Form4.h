@@ -39,6 +39,9 @@ public:
     Context& context() const { return context_; }
     // The editor while it is open, else null.
     Form5* editor() const;
+    // The editor's way out: the control that opened it has the focus again, however the
+    // editor was closed.
+    void focusOpener();
 
     // The state as the window shows it, and its two saves.
     QString slotPath(int slot) const;
@@ -75,9 +78,11 @@ private:
     // The names a screen reader gives the slot's two buttons.
     void nameSlot(int slot);
     Form5* openEditor();
-    // The launcher takes no input while the editor is open.
-    void disableForEditor();
+    // The launcher takes no input while the editor that opener opened is open.
+    void disableForEditor(QWidget* opener);
 
     Context& context_;
     QPointer<Form5> editor_;
+    // Disabling the launcher took the focus away from it.
+    QPointer<QWidget> opener_;
 };

@@ -237,6 +237,6 @@ void Form5::reject() {
 void Form5::leave() {
     launcher_.setEnabled(true);
     hide();
-    launcher_.activateWindow();
+    launcher_.focusOpener();
     deleteLater();
 }

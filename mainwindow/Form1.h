@@ -111,6 +111,8 @@ private:
     void openPage(Form2::PageId page);
     // pMenu at the mouse, or below the control that has the focus when a key asked for it.
     void openMenu(QWidget* from);
+    // pMenu below from, as a key opens it: with its first item highlighted.
+    void openMenuBelow(QWidget* from);
     void nameControls();
     void openLauncher();
     void Ido_Click();

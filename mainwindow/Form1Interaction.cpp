@@ -53,7 +53,13 @@ void Form1::openMenu(QWidget* from) {
     if (from->underMouse())
         pMenu->popup(QCursor::pos());
     else
-        pMenu->popup(from->mapToGlobal(QPoint(0, from->height())));
+        openMenuBelow(from);
+}
+
+void Form1::openMenuBelow(QWidget* from) {
+    pMenu->popup(from->mapToGlobal(QPoint(0, from->height())));
+    // Return then chooses, and the arrows go on, from an item the user can see.
+    pMenu->setActiveAction(pMenu->actions().constFirst());
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent* event) {
@@ -61,14 +67,14 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
     if (event->reason() == QContextMenuEvent::Mouse)
         pMenu->popup(event->globalPos());
     else
-        openMenu(focusWidget() ? focusWidget() : this);
+        openMenuBelow(focusWidget() ? focusWidget() : this);
     event->accept();
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Menu ||
         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
-        openMenu(focusWidget() ? focusWidget() : this);
+        openMenuBelow(focusWidget() ? focusWidget() : this);
         return;
     }
     QWidget::keyPressEvent(event);

@@ -139,21 +139,25 @@ public:
     }
 };
 
-// A drop-down list, read as a plain one is on this platform: named by the chosen entry, which
-// is also its value, and described by its own name. An editable one offers its edit part;
-// the rows are offered only while the list is open, as Qt would call a closed list's rows
-// showing.
-class DropDown : public QAccessibleWidget {
+// A drop-down list, named by its label and valued by its chosen entry. An editable one offers
+// its edit part; a closed plain one offers the entry as its text, where a reader finds the value
+// of a list that has no edit part. The rows are offered only while the list is open, as Qt would
+// call a closed list's rows showing.
+class DropDown : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit DropDown(QComboBox* box)
         : QAccessibleWidget(box, QAccessible::ComboBox) {}
 
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface && !box()->isEditable())
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value || (t == QAccessible::Name && !chosen().isEmpty()))
+        if (t == QAccessible::Value)
             return chosen();
-        if (t == QAccessible::Description && !box()->accessibleName().isEmpty())
-            return box()->accessibleName();
-        return QAccessibleWidget::text(t);
+        const QString own = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && own.isEmpty() ? chosen() : own;
     }
     int childCount() const override { return int(parts().size()); }
     QAccessibleInterface* child(int index) const override {
@@ -173,6 +177,24 @@ public:
             box()->hidePopup();
         else
             box()->showPopup();
+    }
+
+    // The chosen entry as a text that cannot be edited, selected or scrolled.
+    QString text(int start, int end) const override { return chosen().mid(start, end - start); }
+    int characterCount() const override { return int(chosen().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    int selectionCount() const override { return 0; }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
     }
 
 private:

@@ -60,6 +60,7 @@ QMessageBox::Icon iconOf(Style style) {
     switch (style) {
     case Style::OkError:
     case Style::OkCancelStop:
+    case Style::OkCancelStopCancelDefault:
     case Style::YesNoStop:
         return QMessageBox::Critical;
     case Style::YesNoQuestion:
@@ -75,6 +76,7 @@ QMessageBox::Icon iconOf(Style style) {
 QMessageBox::StandardButtons buttonsOf(Style style) {
     switch (style) {
     case Style::OkCancelStop:
+    case Style::OkCancelStopCancelDefault:
         return QMessageBox::Ok | QMessageBox::Cancel;
     case Style::YesNoStop:
     case Style::YesNoQuestion:
@@ -146,6 +148,8 @@ Answer message(QWidget* parent, const QString& text, Style style, const QString&
         return scriptedAnswer(*reply, style);
     const FocusReturn focus(parent);
     QMessageBox box(iconOf(style), title, text, buttonsOf(style), parent);
+    if (style == Style::OkCancelStopCancelDefault)
+        box.setDefaultButton(QMessageBox::Cancel);
     box.setWindowModality(Qt::ApplicationModal);
     phrases::giveRoom(box);
     return answerOf(box.exec());

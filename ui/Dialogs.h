@@ -21,6 +21,9 @@ enum class Style {
     Ok = 0,
     OkError = 16,
     OkCancelStop = 17,
+    // As OkCancelStop, with the second button, Cancel, as the default (MB_DEFBUTTON2): a
+    // stray Return must not confirm what cannot be undone.
+    OkCancelStopCancelDefault = 17 + 256,
     YesNoStop = 20,
     YesNoQuestion = 36,
     OkExclamation = 48,

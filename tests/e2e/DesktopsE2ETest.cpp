@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,6 +25,15 @@ const QPoint DragBy(50, 50);
 constexpr int DragSteps = 10;
 const QPoint LauncherPicture(160, 41);
 const QPoint FirstSettingsButton(83, 64);
+const QPoint ClockSettingsPicture(177, 57);
+const QPoint EditorConfirmButton(256, 111);
+const QString FunctionScreenTitle = QStringLiteral("^機能画面$");
+// _MOTIF_WM_HINTS: its flags, and what the window asks the window manager to offer.
+constexpr quint32 MotifFunctionsGiven = 0x1;
+constexpr quint32 MotifAllBut = 0x1;
+constexpr quint32 MotifMinimise = 0x8;
+constexpr quint32 MotifMaximise = 0x10;
+constexpr quint32 MotifClose = 0x20;
 // weston's output below its panel
 const QRect WestonDesktop(0, 32, 1024, 736);
 const QRgb LoadingPanel = 0x0d1b3a;
@@ -82,6 +92,27 @@ QList<quint64> windowIds(const QString& xprop) {
 QList<quint64> stacking(const QString& display) {
     return windowIds(
         runOn(display, QStringLiteral("xprop"), {"-root", "_NET_CLIENT_LIST_STACKING"}));
+}
+
+// Whether a window's _MOTIF_WM_HINTS let the window manager offer the function.
+bool motifOffers(const QString& display, const QString& window, quint32 function) {
+    const QString hints =
+        runOn(display, QStringLiteral("xprop"), {"-id", window, "_MOTIF_WM_HINTS"});
+    // Written in hex, as window ids are.
+    const QList<quint64> fields = windowIds(hints.section(u'=', 1));
+    if (fields.size() < 2 || !(fields[0] & MotifFunctionsGiven))
+        return true;
+    const bool listed = fields[1] & function;
+    return fields[1] & MotifAllBut ? !listed : listed;
+}
+
+// What the window manager offers for a window.
+QString allowedActions(const QString& display, const QString& window) {
+    return runOn(display, QStringLiteral("xprop"), {"-id", window, "_NET_WM_ALLOWED_ACTIONS"});
+}
+
+void click(const QString& display, const QPoint& at) {
+    xdotool(display, {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
 }
 
 // An install without the start-up logo, whose window would be found for the clock's.
@@ -248,22 +279,66 @@ TEST(OpenboxE2E, TheAlarmRaisesTheClockAboveTheActiveWindowWithoutKeepingItOnTop
 TEST(OpenboxE2E, TheShortcutEditorBelongsToTheLauncherWhichGetsTheFocusBack) {
     OnOpenbox o;
     ASSERT_TRUE(o.ready());
+    QStringList shortcuts(30, QStringLiteral("\"\",\"新しいショートカット\""));
+    shortcuts[0] = QStringLiteral("\"/bin/sh\",\"シェル\"");
+    o.install.setFile(QStringLiteral("Shtcut.kvi"), cp932Lines(shortcuts));
     const auto program = o.install.start(o.display);
     const QString launcher = openLauncher(o.x, o.x, *program);
     ASSERT_FALSE(launcher.isEmpty());
-    const QPoint button = placeOf(o.x, launcher).topLeft() + FirstSettingsButton;
-    xdotool(o.x,
-            {"mousemove", QString::number(button.x()), QString::number(button.y()), "click", "1"});
-    const QString editor = windowOf(o.x, *program, EditorTitle);
+    click(o.x, placeOf(o.x, launcher).topLeft() + FirstSettingsButton);
+    QString editor = windowOf(o.x, *program, EditorTitle);
     ASSERT_FALSE(editor.isEmpty());
     EXPECT_EQ(windowIds(runOn(o.x, QStringLiteral("xprop"), {"-id", editor, "WM_TRANSIENT_FOR"})),
               QList<quint64>{launcher.toULongLong()});
     const auto active = [&](const QString& window) {
         return [&, window] { return xdotool(o.x, {"getactivewindow"}) == window; };
     };
-    ASSERT_TRUE(eventually(active(editor), "the editor to be active"));
-    xdotool(o.x, {"key", "Escape"});
-    EXPECT_TRUE(eventually(active(launcher), "the launcher to be active again"));
+    // Each way out (Escape, openbox's close, 確定) leaves the focus on the settings button, so
+    // Space opens the editor again.
+    const auto key = [&](const QString& name) {
+        return [&, name] { xdotool(o.x, {QStringLiteral("key"), name}); };
+    };
+    const QList<std::function<void()>> exits = {
+        key(QStringLiteral("Escape")),
+        key(QStringLiteral("alt+F4")),
+        [&] { click(o.x, placeOf(o.x, editor).topLeft() + EditorConfirmButton); },
+    };
+    for (int exit = 0; exit < exits.size(); ++exit) {
+        SCOPED_TRACE(exit);
+        ASSERT_TRUE(eventually(active(editor), "the editor to be active"));
+        exits[exit]();
+        EXPECT_TRUE(eventually(active(launcher), "the launcher to be active again"));
+        xdotool(o.x, {"key", "space"});
+        editor = windowOf(o.x, *program, EditorTitle);
+        ASSERT_FALSE(editor.isEmpty()) << "the focus is not on the settings button";
+    }
+}
+
+TEST(OpenboxE2E, EachWindowOffersOnlyTheTitleBarButtonsItHas) {
+    OnOpenbox o;
+    ASSERT_TRUE(o.ready());
+    const auto program = o.install.start(o.display);
+    const QString launcher = openLauncher(o.x, o.x, *program);
+    ASSERT_FALSE(launcher.isEmpty());
+    click(o.x, placeOf(o.x, launcher).topLeft() + FirstSettingsButton);
+    const QString editor = windowOf(o.x, *program, EditorTitle);
+    click(o.x, StoredPlace + ClockSettingsPicture);
+    const QString screen = windowOf(o.x, *program, FunctionScreenTitle);
+    struct Offer {
+        QString window;
+        bool close, minimise;
+    };
+    for (const Offer& offer :
+         {Offer{editor, false, false}, Offer{launcher, true, false}, Offer{screen, true, true}}) {
+        ASSERT_FALSE(offer.window.isEmpty());
+        SCOPED_TRACE(
+            runOn(o.x, QStringLiteral("xprop"), {"-id", offer.window, "WM_NAME"}).toStdString());
+        EXPECT_EQ(motifOffers(o.x, offer.window, MotifClose), offer.close);
+        EXPECT_EQ(motifOffers(o.x, offer.window, MotifMinimise), offer.minimise);
+        EXPECT_FALSE(motifOffers(o.x, offer.window, MotifMaximise));
+        // openbox keeps its own close and minimise, but a fixed size it does not maximise.
+        EXPECT_FALSE(allowedActions(o.x, offer.window).contains(QLatin1String("MAXIMIZE")));
+    }
 }
 
 QImage screenshot(const QString& display, const QString& file) {

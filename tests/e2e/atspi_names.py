@@ -179,17 +179,35 @@ def check_pages(screen, faults):
             check_drive_list(screen, faults)
         if page == "アラーム設定":
             check_alarm_lists(screen, faults)
+        if page == "ファイル検索":
+            check_file_types(screen, faults)
+
+
+def text_of(a):
+    text = a.get_text_iface()
+    return text.get_text(0, -1) if text is not None else ""
 
 
 def check_drive_list(screen, faults):
+    """Named by its label, ドライブ, with the chosen drive as its value."""
     box = next(c for c in descendants(screen) if c.get_role_name() == "combo box")
-    if box.get_name() in ("", "ドライブ") or box.get_description() != "ドライブ":
-        faults.add(f"the drive list reads '{box.get_name()}', not the drive chosen in ドライブ")
+    name, value = box.get_name(), text_of(box)
+    if name != "ドライブ" or not value.startswith("/") or box.get_description() == name:
+        faults.add(f"the drive list reads '{name}' with the value '{value}', not ドライブ "
+                   "with the drive chosen")
     poll("the closed drive list to show no rows", lambda: not showing_rows(box))
     press(box)
     poll("the open drive list's rows", lambda: showing_rows(box))
     press(box)
     poll("the drive list to close", lambda: not showing_rows(box))
+
+
+def check_file_types(screen, faults):
+    box = find(screen, "combo box", "ファイル属性")
+    if box is None:
+        faults.add("the file-type list is not named ファイル属性")
+    elif box.get_description() == box.get_name():
+        faults.add("the file-type list is described by its own name")
 
 
 def check_alarm_lists(screen, faults):

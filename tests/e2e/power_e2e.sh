@@ -3,7 +3,8 @@
 # them: the installed program on a virtual display, a logind double on a private bus that
 # stands in for the system bus, and a recording xdg-open first on PATH. OK in each power
 # box must send its request to the double and end the program without writing a file;
-# the support button must hand the delivered page to xdg-open.
+# the support button must hand the delivered page to xdg-open. Return alone in a power box
+# takes its default, Cancel: the box goes and nothing is asked.
 #   power_e2e.sh PATH/TO/morvane PATH/TO/support.html
 set -euo pipefail
 
@@ -104,6 +105,15 @@ ticks_while_held() { # EXPECTED_CALL
     touch "$work/release"
 }
 
+no_box() { ! xdotool search --onlyvisible --name "^$1\$"; }
+
+open_box() { # BUTTON_XY BOX_TITLE
+    # shellcheck disable=SC2086
+    xdotool mousemove --window "$screen" $1 click 1
+    wait_for "the box \"$2\" did not appear" xdotool search --onlyvisible --name "^$2\$"
+    xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "^$2\$" | head -1)"
+}
+
 # power_request BUTTON_XY BOX_TITLE EXPECTED_CALL [held]
 power_request() {
     start_at_page "$MENU_SYSTEM"
@@ -111,11 +121,17 @@ power_request() {
     seen=$(wc -l <"$work/logind.log")
     rm -rf "$work/before"
     cp -r "$work/install/Data" "$work/before"
-    # shellcheck disable=SC2086
-    xdotool mousemove --window "$screen" $1 click 1
-    wait_for "the box \"$2\" did not appear" xdotool search --onlyvisible --name "^$2\$"
-    xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "^$2\$" | head -1)"
+    open_box "$1" "$2"
     xdotool key Return
+    wait_for "Return did not close the box \"$2\"" no_box "$2"
+    kill -0 "$program_pid" 2>/dev/null || fail "Return in the box \"$2\" ended the program"
+    local asked
+    asked=$(tail -n "+$((seen + 1))" "$work/logind.log")
+    ! grep -Eq 'PowerOff|Reboot|TerminateSession' <<<"$asked" ||
+        fail "Return in the box \"$2\" asked logind: $asked"
+    # OK is the first button, one step back from the default.
+    open_box "$1" "$2"
+    xdotool key shift+Tab Return
     [[ ${4:-} != held ]] || ticks_while_held "$3"
     wait_for "the program did not end after \"$2\"" bash -c "! kill -0 $program_pid"
     local calls

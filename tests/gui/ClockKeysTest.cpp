@@ -15,12 +15,20 @@ struct OnClock : Harness {
         setFile(QStringLiteral("St.kvi"), cp932Lines({QStringLiteral("0,0,1,\"off\",12,0,0,0,1")}));
         start();
     }
-    bool menuOpenedBy(const std::function<void()>& action) {
-        form1().pMenu->hide();
+    // The item the menu highlights once action has opened it; nothing when it stays closed.
+    std::optional<QAction*> menuOpenedBy(const std::function<void()>& action,
+                                         const std::function<void()>& meanwhile = {}) {
+        QMenu* menu = form1().pMenu;
+        menu->hide();
         action();
-        const bool shown = form1().pMenu->isVisible();
-        form1().pMenu->hide();
-        return shown;
+        std::optional<QAction*> highlighted;
+        if (menu->isVisible()) {
+            if (meanwhile)
+                meanwhile();
+            highlighted = menu->activeAction();
+        }
+        menu->hide();
+        return highlighted;
     }
 };
 
@@ -51,17 +59,25 @@ TEST(ClockKeys, PictureButtonsTakeTheFocusAndSpaceOrReturnPressesThem) {
 TEST(ClockKeys, TheMenuKeyShiftF10AndARightClickAnywhereOpenTheMenu) {
     OnClock h;
     Form1& f = h.form1();
-    EXPECT_TRUE(h.menuOpenedBy([&] { QTest::keyClick(f.Ido, Qt::Key_Menu); }));
-    EXPECT_TRUE(h.menuOpenedBy([&] { QTest::keyClick(f.GLMS, Qt::Key_F10, Qt::ShiftModifier); }));
-    EXPECT_TRUE(h.menuOpenedBy([&] { QTest::keyClick(&f, Qt::Key_Menu); }));
-    EXPECT_FALSE(h.menuOpenedBy([&] { QTest::keyClick(f.Ido, Qt::Key_F10); }));
+    const auto key = [](QWidget* at, Qt::Key pressed, Qt::KeyboardModifiers held = {}) {
+        return [=] { QTest::keyClick(at, pressed, held); };
+    };
+    const auto menuEvent = [](QWidget* target, QContextMenuEvent::Reason reason) {
+        return [=] {
+            QContextMenuEvent event(reason, {2, 2}, target->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(target, &event);
+        };
+    };
+    // Opened by a key, the menu highlights its first item, from which Up goes round to the last.
+    EXPECT_EQ(h.menuOpenedBy(key(f.Ido, Qt::Key_Menu)), f.kvSys);
+    EXPECT_EQ(h.menuOpenedBy(key(f.GLMS, Qt::Key_F10, Qt::ShiftModifier)), f.kvSys);
+    EXPECT_EQ(h.menuOpenedBy(menuEvent(f.Image3, QContextMenuEvent::Keyboard)), f.kvSys);
+    EXPECT_EQ(h.menuOpenedBy(key(&f, Qt::Key_Menu), key(f.pMenu, Qt::Key_Up)), f.kvEnd);
+    EXPECT_FALSE(h.menuOpenedBy(key(f.Ido, Qt::Key_F10)));
     const QList<QWidget*> targets = {f.Label17, f.Label2, f.Label10, f.PB, f.Image4, &f};
     for (QWidget* target : targets) {
-        EXPECT_TRUE(h.menuOpenedBy([&] {
-            QContextMenuEvent click(QContextMenuEvent::Mouse, {2, 2},
-                                    target->mapToGlobal(QPoint(2, 2)));
-            QApplication::sendEvent(target, &click);
-        })) << target->objectName().toStdString();
+        EXPECT_EQ(h.menuOpenedBy(menuEvent(target, QContextMenuEvent::Mouse)), nullptr)
+            << target->objectName().toStdString();
     }
     EXPECT_TRUE(f.testAttribute(Qt::WA_AlwaysShowToolTips));
 }

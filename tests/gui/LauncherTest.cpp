@@ -165,6 +165,11 @@ TEST(Launcher, TheLauncherIsDisabledExactlyWhileTheEditorIsOpenThroughEveryExit)
             QTest::mouseClick(e.Command4, Qt::LeftButton);
         },
     };
+    // Disabling the launcher takes its focus; every exit gives it back to the opener.
+    const auto focusBackOn = [](QWidget* opener) {
+        return eventually([opener] { return QApplication::focusWidget() == opener; },
+                          "the focus back on the editor's opener");
+    };
     for (const auto& exit : shortcutExits) {
         Form5& e = o.edit(f, 0);
         EXPECT_FALSE(f.isEnabled());
@@ -172,6 +177,7 @@ TEST(Launcher, TheLauncherIsDisabledExactlyWhileTheEditorIsOpenThroughEveryExit)
         exit(e);
         EXPECT_TRUE(f.isEnabled());
         EXPECT_EQ(f.editor(), nullptr);
+        EXPECT_TRUE(focusBackOn(f.Command2[0]));
     }
     const QList<std::function<void(Form5&)>> folderExits = {
         [](Form5& e) { QTest::mouseClick(e.Command5, Qt::LeftButton); },
@@ -186,6 +192,7 @@ TEST(Launcher, TheLauncherIsDisabledExactlyWhileTheEditorIsOpenThroughEveryExit)
         exit(e);
         EXPECT_TRUE(f.isEnabled());
         EXPECT_EQ(f.editor(), nullptr);
+        EXPECT_TRUE(focusBackOn(f.TabSa->tabBar()));
     }
     // While it is disabled the launcher cannot be closed from its title bar either.
     o.edit(f, 1);

@@ -82,7 +82,7 @@ TEST(SystemPage, CancelInEachBoxChangesNothing) {
         const dialogs::script::Shown& box = dialogs::script::shown().constLast();
         EXPECT_EQ(box.title, QString::fromUtf8(Boxes[i].title));
         EXPECT_EQ(box.text, QString::fromUtf8(Boxes[i].question) + Tail);
-        EXPECT_EQ(box.style, dialogs::Style::OkCancelStop);
+        EXPECT_EQ(box.style, dialogs::Style::OkCancelStopCancelDefault);
     }
     EXPECT_TRUE(p.platform.callsOf(QStringLiteral("endSession")).isEmpty());
     EXPECT_TRUE(p.platform.callsOf(QStringLiteral("playSound")).isEmpty());
