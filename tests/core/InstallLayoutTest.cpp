@@ -89,14 +89,4 @@ TEST(InstallLayout, TheFirstStartFillsTheUsersNewFolderAndNeverTouchesAnExisting
     installlayout::fillNewFolder(Delivered, data.folder());
     EXPECT_EQ(hostile::readAll(data.path(datafile::Settings)), "1,1,1,\"off\",24,1,1,1,2\r\n");
     EXPECT_FALSE(QFileInfo::exists(data.path(datafile::Font)));
-
-    // A delivered name that is no file is passed over, without waiting on it.
-    const QString odd = i.root.filePath(QStringLiteral("odd"));
-    QDir().mkpath(odd);
-    ASSERT_TRUE(hostile::makeFifo(odd + u'/' + datafile::Settings));
-    hostile::writeAll(odd + u'/' + datafile::Font, "\"IPAGothic\",#TRUE#,#FALSE#,0\r\n");
-    const QString fresh = i.root.filePath(QStringLiteral("fresh/Data"));
-    EXPECT_TRUE(hostile::returnsWithin(5000, [&] { installlayout::fillNewFolder(odd, fresh); },
-                                       {odd + u'/' + datafile::Settings}));
-    EXPECT_EQ(hostile::namesIn(fresh), QStringList{datafile::Font});
 }
