@@ -1,5 +1,5 @@
 #include "core/Clock.h"
-#include "core/DataFolder.h"
+#include "core/InstallLayout.h"
 #include "mainwindow/Form1.h"
 #include "platform/Platform.h"
 #include "ui/Context.h"
@@ -20,7 +20,8 @@ int main(int argc, char* argv[]) {
 
     const std::unique_ptr<Platform> platform = createPlatform();
     SystemClock clock;
-    const DataFolder data(QApplication::applicationDirPath());
+    const DataFolder data =
+        installlayout::dataFolderForThisUser(QApplication::applicationDirPath());
     // Every exit ends the process at once; all settings were saved when they changed.
     Context context(*platform, clock, data, [] {
         std::fflush(nullptr);

@@ -18,7 +18,6 @@ namespace datafile {
 namespace {
 
 const QString DefaultsPrefix = QStringLiteral(":/defaults/");
-const QStringList AllFiles = {Settings, Position, Font, Alarms, Wallpaper, Folders, Shortcuts};
 
 const QString RecreatedMessage = QStringLiteral(
     "データファイル「%1」が見つからないか壊れていたため、初期設定で作り直しました。");

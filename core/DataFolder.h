@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-// The Data folder beside the executable, where every data file lives.
+// The Data folder, where every data file lives: beside the executable, or in the user's own
+// data folder for a system install (core/InstallLayout.h chooses).
 class DataFolder {
 public:
-    explicit DataFolder(const QString& executableFolder);
+    explicit DataFolder(const QString& parentFolder);
 
     QString folder() const { return folder_; }
     QString path(const QString& fileName) const;
@@ -23,4 +25,6 @@ inline const QString Alarms = QStringLiteral("alarmset.kvi");
 inline const QString Wallpaper = QStringLiteral("bg.kvi");
 inline const QString Folders = QStringLiteral("Fold.kvi");
 inline const QString Shortcuts = QStringLiteral("Shtcut.kvi");
+inline const QStringList AllFiles = {Settings,  Position, Font,     Alarms,
+                                     Wallpaper, Folders,  Shortcuts};
 } // namespace datafile

@@ -2,6 +2,7 @@
 
 #include "Form2.h"
 #include "core/AppInfo.h"
+#include "core/InstallLayout.h"
 #include "platform/Platform.h"
 #include "ui/Context.h"
 #include "ui/PhraseLabel.h"
@@ -9,7 +10,6 @@
 #include "ui/Twips.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QUrl>
@@ -130,7 +130,8 @@ void ProductPage::showAddress() {
 }
 
 QUrl ProductPage::supportPage() {
-    return QUrl::fromLocalFile(QDir(QCoreApplication::applicationDirPath()).filePath(SupportFile));
+    return QUrl::fromLocalFile(
+        installlayout::deliveredFile(QCoreApplication::applicationDirPath(), SupportFile));
 }
 
 void ProductPage::bringPanelToFront(QFrame* panel) {

@@ -8,6 +8,8 @@ TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xdotool x11-utils imagemagick 
     pulseaudio pulseaudio-utils sox procps util-linux python3 desktop-file-utils fonts-dejavu-core
     python3-pyatspi at-spi2-core dbus-x11 dbus python3-dbusmock
     openbox weston xwayland x11-apps qt6-wayland)
+# What ./package.sh needs to make the Debian package and check it.
+PACKAGE_PACKAGES=(dpkg-dev file binutils lintian appstream desktop-file-utils)
 
 ensure_packages() {
     local missing=()

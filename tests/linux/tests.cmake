@@ -85,3 +85,10 @@ target_link_libraries(windows_e2e_tests PRIVATE morvane_testsupport)
 gtest_discover_tests(windows_e2e_tests
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS windows TIMEOUT 300
     DISCOVERY_TIMEOUT 60)
+
+# The Debian package that ./package.sh makes, unpacked and run by a user who cannot write
+# the install: the user's own Data folder is made and written.
+add_test(NAME package_e2e
+    COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/package_e2e.sh ${PROJECT_SOURCE_DIR}
+            ${PROJECT_BINARY_DIR})
+set_tests_properties(package_e2e PROPERTIES LABELS e2e TIMEOUT 600)
