@@ -286,9 +286,13 @@ Form5* Form4::openEditor() {
 
 void Form4::disableForEditor(QWidget* opener) {
     opener_ = opener;
+    // Disabling takes the keyboard from the editor's box; it goes back to that box.
+    QWidget* box = editor_->focusWidget();
     setEnabled(false);
     // A window of the launcher is disabled with it unless it is enabled itself.
     editor_->setEnabled(true);
+    if (box)
+        box->setFocus(Qt::OtherFocusReason);
 }
 
 void Form4::FolNameX_Click() {

@@ -92,3 +92,9 @@ add_test(NAME package_e2e
     COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/package_e2e.sh ${PROJECT_SOURCE_DIR}
             ${PROJECT_BINARY_DIR})
 set_tests_properties(package_e2e PROPERTIES LABELS e2e TIMEOUT 600)
+
+# Japanese typed through a real IBus daemon with the anthy engine, which the script starts
+# itself, into the launcher editor's name box, and stored as CP932.
+add_test(NAME ime_e2e
+    COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/ime_e2e.sh $<TARGET_FILE:morvane>)
+set_tests_properties(ime_e2e PROPERTIES LABELS e2e TIMEOUT 120)
