@@ -1,6 +1,7 @@
 #include "core/InstallLayout.h"
 
 #include "core/DataFile.h"
+#include "core/FileReplace.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,8 +14,6 @@ namespace {
 const QString SharedFolder = QStringLiteral("../../share/morvane");
 const QString UserFolder = QStringLiteral("morvane");
 const QString DefaultDataHome = QStringLiteral(".local/share");
-// The shape the start sweeps, should a copy be killed halfway.
-const QString TemporaryName = QStringLiteral(".%1.morvane-XXXXXX");
 
 QString shared(const QString& executableFolder) {
     return QDir::cleanPath(QDir(executableFolder).filePath(SharedFolder));
@@ -26,8 +25,8 @@ void copyNew(const QString& source, const QString& target) {
     const std::optional<QByteArray> bytes = datafile::readBytes(source);
     if (!bytes)
         return;
-    const QFileInfo file(target);
-    QTemporaryFile temporary(file.dir().filePath(TemporaryName.arg(file.fileName())));
+    // The safe writes' temporary name, which the start sweeps should a copy be killed halfway.
+    QTemporaryFile temporary(filereplace::temporaryPattern(target));
     // Once renamed the file is no longer temporary: it must outlive the object.
     if (temporary.open() && temporary.write(*bytes) == bytes->size() && temporary.flush() &&
         temporary.rename(target))
