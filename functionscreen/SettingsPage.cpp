@@ -71,7 +71,7 @@ void SettingsPage::createChecks() {
                    {12, 54, 196, 20});
     Check2 = place(new QCheckBox(QStringLiteral("アラーム設定時刻になったら前面に表示する"), this),
                    "Check2", {30, 76, 330, 20});
-    if (!form2_.context().platform.canPlaceWindows()) {
+    if (!form2_.context().platform.canKeepInFront()) {
         Check3->setToolTip(NoFrontTip);
         Check2->setToolTip(NoFrontTip);
     }

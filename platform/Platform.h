@@ -85,9 +85,12 @@ public:
     // Lets the window system move the borderless window with the held left button, pressed
     // at grip inside the window; false when it refuses, so the caller moves the window itself.
     virtual bool startWindowMove(QWidget* window, const QPoint& grip) = 0;
-    // Whether the window system lets the program place its windows, read their places and
-    // keep one in front; false on a Wayland compositor, which does all of that itself.
+    // Whether the window system shows a window where the program puts it and tells where it
+    // is; false on a Wayland compositor and on others that place every window themselves.
     virtual bool canPlaceWindows() = 0;
+    // Whether a window asked to stay in front of the others does; false where the window
+    // system orders the windows by its own rules alone.
+    virtual bool canKeepInFront() = 0;
     // Where the window system shows the window. A window manager may move a window without
     // telling it (weston's Xwayland), so this asks the window system; a round trip.
     virtual QPoint windowPlace(const QWidget* window) = 0;

@@ -7,7 +7,7 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xdotool x11-utils imagemagick faketime
     pulseaudio pulseaudio-utils sox procps util-linux python3 desktop-file-utils fonts-dejavu-core
     python3-pyatspi at-spi2-core dbus-x11 dbus python3-dbusmock
-    openbox weston xwayland x11-apps qt6-wayland ibus ibus-anthy libglib2.0-bin)
+    openbox weston sway xwayland x11-apps x11-xserver-utils qt6-wayland ibus ibus-anthy libglib2.0-bin)
 # What ./package.sh needs to make the Debian package and check it.
 PACKAGE_PACKAGES=(dpkg-dev file binutils lintian appstream desktop-file-utils)
 

@@ -156,9 +156,22 @@ bool LinuxPlatform::startWindowMove(QWidget* window, const QPoint& grip) {
     return handle && handle->startSystemMove();
 }
 
+x11wm::Abilities LinuxPlatform::windowAbilities() {
+    if (!windowAbilities_) {
+        // A Wayland compositor places every window itself and keeps none on top for a client.
+        const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+        windowAbilities_ =
+            wayland ? x11wm::Abilities{false, false} : x11wm::abilitiesOf(x11wm::manager());
+    }
+    return *windowAbilities_;
+}
+
 bool LinuxPlatform::canPlaceWindows() {
-    // A Wayland compositor places every window itself and keeps none on top for a client.
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return windowAbilities().places;
+}
+
+bool LinuxPlatform::canKeepInFront() {
+    return windowAbilities().keepsInFront;
 }
 
 QPoint LinuxPlatform::windowPlace(const QWidget* window) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "X11WindowManager.h"
 #include "platform/Platform.h"
 
 #include <QFile>
@@ -26,6 +27,7 @@ public:
     void setTopmost(QWidget* window, bool topmost) override;
     bool startWindowMove(QWidget* window, const QPoint& grip) override;
     bool canPlaceWindows() override;
+    bool canKeepInFront() override;
     QPoint windowPlace(const QWidget* window) override;
     QSize screenSize() override;
     QList<QRect> screenAreas() override;
@@ -50,10 +52,13 @@ private:
     SoundOutput* sound();
     // The desktop module, loaded at first use; null when it cannot be loaded.
     DesktopServices* desktop();
+    // What the window system lets the program do with its windows, asked once.
+    x11wm::Abilities windowAbilities();
 
     QFile meminfo_;
     const QStringList osReleasePaths_;
     std::unique_ptr<SoundOutput> sound_;
     std::unique_ptr<DesktopServices> desktop_;
+    std::optional<x11wm::Abilities> windowAbilities_;
     int instanceLock_ = -1; // the open lock file; its lock goes when the process ends
 };

@@ -19,6 +19,10 @@ constexpr quint8 LongFormat = 32;
 // _NET_WM_MOVERESIZE's direction for a move by the pointer
 constexpr quint32 MoveByPointer = 8;
 constexpr quint32 MostHints = 1024;
+constexpr quint32 LongestName = 256;
+// The X window manager of the wlroots compositors (sway and others), which place every X
+// window themselves, wherever it asked to be.
+const QString WlrootsManager = QStringLiteral("wlroots wm");
 
 template <typename Reply> using Owned = std::unique_ptr<Reply, decltype(&free)>;
 
@@ -59,12 +63,15 @@ std::optional<Target> targetOf(const QWidget* window) {
     return Target{c, id, root};
 }
 
+Owned<xcb_get_property_reply_t> property(xcb_connection_t* c, xcb_window_t window, const char* name,
+                                         xcb_atom_t type, quint32 longs) {
+    return {xcb_get_property_reply(c, xcb_get_property(c, 0, window, atom(c, name), type, 0, longs),
+                                   nullptr),
+            &free};
+}
+
 bool supports(xcb_connection_t* c, xcb_window_t root, xcb_atom_t hint) {
-    const Owned<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(
-            c, xcb_get_property(c, 0, root, atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, MostHints),
-            nullptr),
-        &free);
+    const auto reply = property(c, root, "_NET_SUPPORTED", XCB_ATOM_ATOM, MostHints);
     if (!reply || reply->format != LongFormat)
         return false;
     const auto* hints = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
@@ -101,10 +108,42 @@ void ask(const Target& t, xcb_atom_t request, const std::array<quint32, 5>& data
     xcb_flush(t.c);
 }
 
+// The window that a running window manager names on the root and on itself; the root's
+// alone may be left over from one that has gone.
+std::optional<xcb_window_t> checkWindow(xcb_connection_t* c, xcb_window_t window) {
+    const auto reply = property(c, window, "_NET_SUPPORTING_WM_CHECK", XCB_ATOM_WINDOW, 1);
+    if (!reply || reply->format != LongFormat || xcb_get_property_value_length(reply.get()) < 4)
+        return std::nullopt;
+    return *static_cast<const xcb_window_t*>(xcb_get_property_value(reply.get()));
+}
+
 } // namespace
 
 bool available() {
     return connection() != nullptr;
+}
+
+std::optional<Manager> manager() {
+    xcb_connection_t* c = connection();
+    if (!c)
+        return std::nullopt;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const std::optional<xcb_window_t> check = checkWindow(c, root);
+    if (!check || checkWindow(c, *check) != check)
+        return std::nullopt;
+    const auto name = property(c, *check, "_NET_WM_NAME", atom(c, "UTF8_STRING"), LongestName / 4);
+    return Manager{
+        name ? QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(name.get())),
+                                 xcb_get_property_value_length(name.get()))
+             : QString(),
+        supports(c, root, atom(c, "_NET_WM_STATE_ABOVE"))};
+}
+
+Abilities abilitiesOf(const std::optional<Manager>& manager) {
+    // Without a window manager the program's own requests order and place the windows.
+    if (!manager)
+        return {true, true};
+    return {manager->name != WlrootsManager, manager->keepsAbove};
 }
 
 void setAbove(QWidget* window, bool above) {

@@ -150,6 +150,10 @@ bool WindowsPlatform::canPlaceWindows() {
     return true;
 }
 
+bool WindowsPlatform::canKeepInFront() {
+    return true;
+}
+
 QPoint WindowsPlatform::windowPlace(const QWidget* window) {
     // Windows tells Qt of every move, the system's own move loop included.
     return window->pos();

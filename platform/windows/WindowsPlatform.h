@@ -19,6 +19,7 @@ public:
     void setTopmost(QWidget* window, bool topmost) override;
     bool startWindowMove(QWidget* window, const QPoint& grip) override;
     bool canPlaceWindows() override;
+    bool canKeepInFront() override;
     QPoint windowPlace(const QWidget* window) override;
     QSize screenSize() override;
     QList<QRect> screenAreas() override;

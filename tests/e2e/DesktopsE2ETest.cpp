@@ -1,4 +1,4 @@
-// The clock on real desktops: openbox on Xvfb, and weston with Xwayland nested in Xvfb.
+// The clock on real desktops: openbox on Xvfb, and weston and sway with Xwayland nested in Xvfb.
 #include "Harness.h"
 #include "Installation.h"
 #include "Polling.h"
@@ -12,6 +12,8 @@
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -185,6 +187,64 @@ struct OnWeston {
         if (!x.isEmpty())
             environment.insert(QStringLiteral("DISPLAY"), x);
         return environment;
+    }
+};
+
+// sway refuses to run as root: a root test starts it as nobody, whose Xwayland then lets the
+// test's user in. The session writes its Xwayland display to a file once that is done.
+struct OnSway {
+    VirtualDisplay display;
+    QTemporaryDir runtime;
+    QString x;
+    std::unique_ptr<Service> sway;
+    NoLogo install;
+    bool ready() {
+        if (!display.ok() || !runtime.isValid() || !handRuntimeToCompositor())
+            return false;
+        const QString config = runtime.filePath(QStringLiteral("config"));
+        QFile file(config);
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        const QString shown = runtime.filePath(QStringLiteral("display"));
+        file.write(QStringLiteral("xwayland enable\n"
+                                  "exec sh -c 'xhost +si:localuser:%1 && echo $DISPLAY >%2.new && "
+                                  "mv %2.new %2'\n")
+                       .arg(QString::fromLocal8Bit(getpwuid(getuid())->pw_name), shown)
+                       .toUtf8());
+        file.close();
+        QStringList command{"env",
+                            "-i",
+                            "HOME=" + runtime.path(),
+                            "XDG_RUNTIME_DIR=" + runtime.path(),
+                            "DISPLAY=" + display.name(),
+                            "WLR_BACKENDS=x11",
+                            "WLR_RENDERER=pixman",
+                            "PATH=/usr/bin:/bin",
+                            "sway",
+                            "-c",
+                            config};
+        if (getuid() == 0)
+            command =
+                QStringList{"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"} +
+                command;
+        const QString program = command.takeFirst();
+        sway = std::make_unique<Service>(display.name(), program, command);
+        return eventually(
+            [&] {
+                QFile named(shown);
+                x = named.open(QIODevice::ReadOnly) ? QString::fromLatin1(named.readAll().trimmed())
+                                                    : QString();
+                return !x.isEmpty();
+            },
+            "sway's Xwayland");
+    }
+    // The compositor's user owns its runtime folder, and no one else may enter it.
+    bool handRuntimeToCompositor() {
+        if (getuid() != 0)
+            return true;
+        const passwd* nobody = getpwnam("nobody");
+        return nobody && ::chown(QFile::encodeName(runtime.path()).constData(), nobody->pw_uid,
+                                 nobody->pw_gid) == 0;
     }
 };
 
@@ -482,6 +542,17 @@ TEST(WestonE2E, TheLoadingWindowGoesWhenWestonLagsBehindIt) {
     EXPECT_TRUE(w.loadingWindowGone());
 }
 
+// Ends the focused clock through its menu's last item, from the keyboard. The nested
+// compositor takes the outer display's keys, and may drop the first ones.
+testing::AssertionResult exitByTheMenu(const QString& input, QProcess& program) {
+    return eventually(
+        [&] {
+            xdotool(input, {"key", "shift+F10", "sleep", "0.5", "key", "Up", "Return"});
+            return program.waitForFinished(1000);
+        },
+        "the menu's exit");
+}
+
 TEST(WestonE2E, OnNativeWaylandTheMenusExitLeavesThePlaceFileAsItWas) {
     OnWeston w;
     ASSERT_TRUE(w.ready());
@@ -490,12 +561,29 @@ TEST(WestonE2E, OnNativeWaylandTheMenusExitLeavesThePlaceFileAsItWas) {
     QProcessEnvironment session = w.session();
     session.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
     const auto program = w.install.start(w.display, {}, session);
-    // The focused clock takes the outer display's keys, which may drop the first ones.
-    EXPECT_TRUE(eventually(
-        [&] {
-            xdotool(w.display.name(), {"key", "shift+F10", "sleep", "0.5", "key", "Up", "Return"});
-            return program->waitForFinished(1000);
-        },
-        "the menu's exit"));
+    EXPECT_TRUE(exitByTheMenu(w.display.name(), *program));
     EXPECT_EQ(w.install.file(QStringLiteral("fiti.kvi")), stored);
+}
+
+// sway puts each X window where it likes (the middle of the screen); what the user stored
+// stays stored, through a click on the clock and the menu's exit.
+TEST(SwayE2E, TheClockSwayPlacesItselfLeavesTheStoredPlaceAsItWas) {
+    OnSway s;
+    ASSERT_TRUE(s.ready());
+    const QByteArray stored = s.install.file(QStringLiteral("fiti.kvi"));
+    QProcessEnvironment session;
+    session.insert(QStringLiteral("DISPLAY"), s.x);
+    const auto program = s.install.start(s.display, {}, session);
+    const QString clock = windowOf(s.x, *program, ClockTitle);
+    QRect place;
+    ASSERT_TRUE(eventually(
+        [&] { return (place = placeOf(s.x, clock)).topLeft() != StoredPlace && place.x() > 0; },
+        "sway's place"));
+    const QPoint strip = place.topLeft() + TitleStrip;
+    // The pointer comes in from outside, so that the nested compositor learns where it is.
+    xdotool(s.display.name(),
+            {"mousemove", "1270", "1020", "sleep", "0.2", "mousemove", QString::number(strip.x()),
+             QString::number(strip.y()), "sleep", "0.3", "click", "1"});
+    EXPECT_TRUE(exitByTheMenu(s.display.name(), *program));
+    EXPECT_EQ(s.install.file(QStringLiteral("fiti.kvi")), stored);
 }

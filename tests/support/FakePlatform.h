@@ -20,6 +20,7 @@ public:
     bool firstInstance = true;
     bool systemMoveAccepted = false;
     bool windowsPlaceable = true;
+    bool keptInFront = true;
     // Where a window manager put the window without telling Qt.
     std::optional<QPoint> movedByWindowManager;
     bool programStarts = true;
@@ -51,6 +52,8 @@ public:
         return systemMoveAccepted;
     }
     bool canPlaceWindows() override { return windowsPlaceable; }
+    // A desktop that places the windows itself keeps none in front for the program either.
+    bool canKeepInFront() override { return windowsPlaceable && keptInFront; }
     QPoint windowPlace(const QWidget* window) override {
         return movedByWindowManager.value_or(window->pos());
     }
