@@ -6,7 +6,6 @@
 #include "functionscreen/Form2.h"
 #include "functionscreen/WallpaperPage.h"
 #include "platform/linux/LinuxPlatform.h"
-#include "platform/linux/X11WindowManager.h"
 #include "platform/linux/desktop/DesktopEntry.h"
 
 #include <QBuffer>
@@ -187,26 +186,5 @@ TEST(HostileOpens, EveryFileOfTheUsersOrTheDesktopsGivesItsFallbackWithoutWaitin
             EXPECT_EQ(outcome, kind == Lying::Regular ? opening.good : opening.fallback)
                 << opening.what << ", kind " << int(kind);
         }
-    }
-}
-
-// What the window managers the clock meets say of themselves, and what that lets it do.
-TEST(X11WindowManager, AbilitiesFollowWhatTheWindowManagerSaysOfItself) {
-    struct Case {
-        std::optional<x11wm::Manager> manager;
-        bool places, keepsInFront;
-    };
-    const Case cases[] = {
-        {std::nullopt, true, true},
-        {x11wm::Manager{QStringLiteral("Openbox"), true}, true, true},
-        {x11wm::Manager{QStringLiteral("GNOME Shell"), true}, true, true},
-        {x11wm::Manager{QStringLiteral("Weston WM"), false}, true, false},
-        {x11wm::Manager{QStringLiteral("wlroots wm"), false}, false, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.manager ? c.manager->name.toStdString() : "none");
-        const x11wm::Abilities abilities = x11wm::abilitiesOf(c.manager);
-        EXPECT_EQ(abilities.places, c.places);
-        EXPECT_EQ(abilities.keepsInFront, c.keepsInFront);
     }
 }
