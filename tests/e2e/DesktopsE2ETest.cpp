@@ -248,6 +248,14 @@ struct OnSway {
     }
 };
 
+// Clicks at a place of a nested compositor. The pointer comes in from outside, so that the
+// compositor learns where it is.
+void clickFromOutside(const QString& input, const QPoint& at) {
+    xdotool(input,
+            {"mousemove", "1270", "1020", "sleep", "0.2", "mousemove", QString::number(at.x()),
+             QString::number(at.y()), "sleep", "0.3", "click", "1"});
+}
+
 // Clicks the launcher picture of the clock at its stored place until the launcher shows:
 // a nested compositor may drop the first click.
 QString openLauncher(const QString& input, const QString& x, const QProcess& program) {
@@ -255,10 +263,7 @@ QString openLauncher(const QString& input, const QString& x, const QProcess& pro
     QString launcher;
     eventually(
         [&] {
-            // The pointer comes in from outside, so that a nested compositor learns where it is.
-            xdotool(input, {"mousemove", "1270", "1020", "sleep", "0.2", "mousemove",
-                            QString::number(at.x()), QString::number(at.y()), "sleep", "0.3",
-                            "click", "1"});
+            clickFromOutside(input, at);
             launcher = windowOf(x, program, LauncherTitle, 3000);
             return !launcher.isEmpty();
         },
@@ -579,11 +584,7 @@ TEST(SwayE2E, TheClockSwayPlacesItselfLeavesTheStoredPlaceAsItWas) {
     ASSERT_TRUE(eventually(
         [&] { return (place = placeOf(s.x, clock)).topLeft() != StoredPlace && place.x() > 0; },
         "sway's place"));
-    const QPoint strip = place.topLeft() + TitleStrip;
-    // The pointer comes in from outside, so that the nested compositor learns where it is.
-    xdotool(s.display.name(),
-            {"mousemove", "1270", "1020", "sleep", "0.2", "mousemove", QString::number(strip.x()),
-             QString::number(strip.y()), "sleep", "0.3", "click", "1"});
+    clickFromOutside(s.display.name(), place.topLeft() + TitleStrip);
     EXPECT_TRUE(exitByTheMenu(s.display.name(), *program));
     EXPECT_EQ(s.install.file(QStringLiteral("fiti.kvi")), stored);
 }
