@@ -160,8 +160,7 @@ x11wm::Abilities LinuxPlatform::windowAbilities() {
     if (!windowAbilities_) {
         // A Wayland compositor places every window itself and keeps none on top for a client.
         const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-        windowAbilities_ =
-            wayland ? x11wm::Abilities{false, false} : x11wm::abilitiesOf(x11wm::manager());
+        windowAbilities_ = wayland ? x11wm::Abilities{false, false} : x11wm::abilities();
     }
     return *windowAbilities_;
 }

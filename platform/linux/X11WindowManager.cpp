@@ -1,6 +1,7 @@
 #include "X11WindowManager.h"
 
 #include <QGuiApplication>
+#include <QString>
 #include <QWidget>
 #include <algorithm>
 #include <array>
@@ -117,33 +118,30 @@ std::optional<xcb_window_t> checkWindow(xcb_connection_t* c, xcb_window_t window
     return *static_cast<const xcb_window_t*>(xcb_get_property_value(reply.get()));
 }
 
+QString nameOf(xcb_connection_t* c, xcb_window_t window) {
+    const auto name = property(c, window, "_NET_WM_NAME", atom(c, "UTF8_STRING"), LongestName / 4);
+    if (!name)
+        return {};
+    return QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(name.get())),
+                             xcb_get_property_value_length(name.get()));
+}
+
 } // namespace
 
 bool available() {
     return connection() != nullptr;
 }
 
-std::optional<Manager> manager() {
+Abilities abilities() {
     xcb_connection_t* c = connection();
     if (!c)
-        return std::nullopt;
+        return {true, true};
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     const std::optional<xcb_window_t> check = checkWindow(c, root);
-    if (!check || checkWindow(c, *check) != check)
-        return std::nullopt;
-    const auto name = property(c, *check, "_NET_WM_NAME", atom(c, "UTF8_STRING"), LongestName / 4);
-    return Manager{
-        name ? QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(name.get())),
-                                 xcb_get_property_value_length(name.get()))
-             : QString(),
-        supports(c, root, atom(c, "_NET_WM_STATE_ABOVE"))};
-}
-
-Abilities abilitiesOf(const std::optional<Manager>& manager) {
     // Without a window manager the program's own requests order and place the windows.
-    if (!manager)
+    if (!check || checkWindow(c, *check) != check)
         return {true, true};
-    return {manager->name != WlrootsManager, manager->keepsAbove};
+    return {nameOf(c, *check) != WlrootsManager, supports(c, root, atom(c, "_NET_WM_STATE_ABOVE"))};
 }
 
 void setAbove(QWidget* window, bool above) {

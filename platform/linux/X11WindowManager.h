@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPoint>
-#include <QString>
 #include <optional>
 
 class QWidget;
@@ -14,20 +13,13 @@ namespace x11wm {
 // True where the program runs on an X server, where these requests mean something.
 bool available();
 
-// What the running window manager says of itself.
-struct Manager {
-    QString name;    // its own name, as it gives it
-    bool keepsAbove; // whether it offers the "above" state
-};
-// Nothing where no window manager runs.
-std::optional<Manager> manager();
-
 // What the window manager lets the program do with its windows.
 struct Abilities {
     bool places;       // a window shows where the program puts it
     bool keepsInFront; // a window asked to stay in front does
 };
-Abilities abilitiesOf(const std::optional<Manager>& manager);
+// Asks the running window manager, if any, what it says of itself; a few round trips.
+Abilities abilities();
 // Asks the window manager to add or remove the "above" state of the shown window.
 void setAbove(QWidget* window, bool above);
 // Asks for the shown window at the top of its layer.
